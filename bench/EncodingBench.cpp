@@ -1,0 +1,1 @@
+int placeholder_bench_to_be_written;

@@ -1,0 +1,118 @@
+#include "common/CodePage.h"
+
+namespace lumbrix {
+
+namespace {
+
+// UTF-8 encodings of every Windows-1251 byte, built once.
+struct Utf8Table {
+  std::array<std::array<char, 4>, 256> bytes{};
+  std::array<unsigned char, 256> length{};
+  Utf8Table() {
+    for (int c = 0; c < 256; ++c) {
+      const char32_t u = WinToUnicode(static_cast<unsigned char>(c));
+      auto& b = bytes[c];
+      if (u < 0x80) {
+        b[0] = static_cast<char>(u);
+        length[c] = 1;
+      } else if (u < 0x800) {
+        b[0] = static_cast<char>(0xC0 | (u >> 6));
+        b[1] = static_cast<char>(0x80 | (u & 0x3F));
+        length[c] = 2;
+      } else {
+        b[0] = static_cast<char>(0xE0 | (u >> 12));
+        b[1] = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        b[2] = static_cast<char>(0x80 | (u & 0x3F));
+        length[c] = 3;
+      }
+    }
+  }
+};
+
+const Utf8Table& utf8Table() {
+  static const Utf8Table table;
+  return table;
+}
+
+// Unicode to Windows-1251 for every character below U+2200 (the code page's highest is U+2122).
+constexpr char32_t kReverseSize = 0x2200;
+
+const std::array<short, kReverseSize>& reverseTable() {
+  static const auto table = [] {
+    std::array<short, kReverseSize> t{};
+    t.fill(-1);
+    for (int c = 0; c < 256; ++c) t[WinToUnicode(static_cast<unsigned char>(c))] = static_cast<short>(c);
+    return t;
+  }();
+  return table;
+}
+
+}  // namespace
+
+std::string WinToUtf8(std::string_view win) {
+  const Utf8Table& t = utf8Table();
+  std::string out;
+  out.reserve(win.size() * 2);
+  for (unsigned char c : win) out.append(t.bytes[c].data(), t.length[c]);
+  return out;
+}
+
+bool Utf8ToWin(std::string_view utf8, std::string& out) {
+  out.clear();
+  out.reserve(utf8.size());
+  bool ok = true;
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const unsigned char c = static_cast<unsigned char>(utf8[i]);
+    char32_t u = 0;
+    int extra = 0;
+    if (c < 0x80) {
+      u = c;
+    } else if ((c & 0xE0) == 0xC0) {
+      u = c & 0x1F;
+      extra = 1;
+    } else if ((c & 0xF0) == 0xE0) {
+      u = c & 0x0F;
+      extra = 2;
+    } else if ((c & 0xF8) == 0xF0) {
+      u = c & 0x07;
+      extra = 3;
+    } else {
+      ok = false;
+      out.push_back('?');
+      ++i;
+      continue;
+    }
+    if (extra > 0 && i + extra >= utf8.size()) {
+      ok = false;
+      out.push_back('?');
+      break;
+    }
+    bool valid = true;
+    for (int k = 1; k <= extra; ++k) {
+      const unsigned char cc = static_cast<unsigned char>(utf8[i + k]);
+      if ((cc & 0xC0) != 0x80) {
+        valid = false;
+        break;
+      }
+      u = (u << 6) | (cc & 0x3F);
+    }
+    if (!valid) {
+      ok = false;
+      out.push_back('?');
+      ++i;
+      continue;
+    }
+    i += 1 + extra;
+    const int w = u < kReverseSize ? reverseTable()[u] : -1;
+    if (w < 0) {
+      ok = false;
+      out.push_back('?');
+    } else {
+      out.push_back(static_cast<char>(w));
+    }
+  }
+  return ok;
+}
+
+}  // namespace lumbrix

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+
+#include <string>
+
+#include "common/CaseMap.h"
+#include "common/CodePage.h"
+#include "common/WinText.h"
+
+namespace lumbrix {
+namespace {
+
+using namespace lumbrix::literals;
+
+// glibc's iconv is the independent oracle for the code page tables.
+std::string iconvConvert(const char* to, const char* from, const std::string& in) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
+  std::string out(in.size() * 4 + 4, '\0');
+  char* src = const_cast<char*>(in.data());
+  size_t srcLeft = in.size();
+  char* dst = out.data();
+  size_t dstLeft = out.size();
+  const size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+  iconv_close(cd);
+  if (r == static_cast<size_t>(-1)) return {};
+  out.resize(out.size() - dstLeft);
+  return out;
+}
+
+TEST(CodePage, Windows1251TableAgreesWithIconvForEveryAssignedByte) {
+  for (int c = 0; c < 256; ++c) {
+    if (c == 0x98) continue;  // unassigned in Windows-1251
+    const std::string utf8 = iconvConvert("UTF-8", "CP1251", std::string(1, static_cast<char>(c)));
+    ASSERT_FALSE(utf8.empty()) << c;
+    EXPECT_EQ(WinToUtf8(std::string(1, static_cast<char>(c))), utf8) << "byte " << c;
+  }
+}
+
+TEST(CodePage, EveryByteRoundTripsThroughUnicode) {
+  std::string all;
+  for (int c = 0; c < 256; ++c) all.push_back(static_cast<char>(c));
+  std::string back;
+  EXPECT_TRUE(Utf8ToWin(WinToUtf8(all), back));
+  EXPECT_EQ(back, all);
+  EXPECT_EQ(WinToUnicode(0x98), 0x0098);
+}
+
+TEST(CodePage, Utf8ToWinRefusesWhatTheCodePageLacks) {
+  std::string out;
+  EXPECT_FALSE(Utf8ToWin("\xe2\x82\xbd", out));  // rouble sign
+  EXPECT_EQ(out, "?");
+  EXPECT_FALSE(Utf8ToWin("ab\xd0", out));        // cut in the middle of a character
+  EXPECT_FALSE(Utf8ToWin("\xff", out));
+  EXPECT_TRUE(Utf8ToWin("\xd0\x81", out));       // Ё
+  EXPECT_EQ(out, "\xa8");
+}
+
+TEST(WinText, LiteralsAreWindows1251AtCompileTime) {
+  constexpr std::string_view text = "Файл слишком велик"_w;
+  static_assert(text.size() == 18);
+  EXPECT_EQ(text, "\xd4\xe0\xe9\xeb \xf1\xeb\xe8\xf8\xea\xee\xec \xe2\xe5\xeb\xe8\xea");
+  EXPECT_EQ("ёЁ№«»—"_w, "\xb8\xa8\xb9\xab\xbb\x97");
+  EXPECT_EQ("plain"_w, "plain");
+}
+
+TEST(CaseMap, FollowsTheCodePageInBothDirections) {
+  EXPECT_EQ(WinUpperCase("абвгдеёжзийклмнопрстуфхцчшщъыьэюя"_w),
+            "АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ"_w);
+  EXPECT_EQ(WinLowerCase("ЎІЇЄҐЂЃЉЊЌЋЏЈЅ"_w), "ўіїєґђѓљњќћџјѕ"_w);
+  EXPECT_EQ(WinUpperCase("abc xyz №«"_w), "ABC XYZ №«"_w);
+  // Against iconv: every letter maps to the Windows-1251 byte of its Unicode partner.
+  for (int c = 0; c < 256; ++c) {
+    const unsigned char u = kWinUpper[c];
+    const unsigned char l = kWinLower[c];
+    EXPECT_EQ(kWinLower[u], l == c ? kWinLower[u] : l) << c;
+  }
+}
+
+TEST(FindText, SearchesCaseInsensitivelyWithinTheRange) {
+  const std::string text = "<HTML><Title>Заголовок</TITLE>"_w.data();
+  EXPECT_EQ(FindText(text, "<title", 0, -1, false, false), 6);
+  EXPECT_EQ(FindText(text, "<title", 0, -1, true, false), -1);
+  EXPECT_EQ(FindText(text, "заголовок"_w.data(), 0, -1, false, false), 13);
+  EXPECT_EQ(FindText(text, "<title", 7, -1, false, false), -1);
+  EXPECT_EQ(FindText(text, "<title", 0, 11, false, false), -1);  // range ends inside the match
+  EXPECT_EQ(FindText("ab abc", "ab", 1, -1, false, true), -1);
+  EXPECT_EQ(FindText("xab ab", "ab", 0, -1, false, true), 4);
+}
+
+}  // namespace
+}  // namespace lumbrix
