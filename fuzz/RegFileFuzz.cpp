@@ -35,7 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check(ts && ts->kind == lumbrix::RegValueKind::Dword &&
         ts->number == static_cast<std::int32_t>(size * 2654435761u));
   const auto user = back.Find(kKey, "USER");
-  check(user && user->kind == lumbrix::RegValueKind::String &&
-        user->text == text);
+  check(user && user->kind == lumbrix::RegValueKind::String && user->text == text);
   return 0;
 }
