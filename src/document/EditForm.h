@@ -1,0 +1,94 @@
+// The document window as a presentation model: the file behind the document, its kind,
+// encoding and line ends, and the state of the window's controls. The window layer forwards
+// control events to the handlers here and shows the state.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "commands/FileKinds.h"
+
+namespace lumbrix {
+
+class Dialogs;
+class TextPane;
+struct Settings;
+
+class TEditForm {
+ public:
+  // Creates a document window under the current settings (maximised by `AM`, colours by `USC`,
+  // font by `UDF`) and shows its fields.
+  TEditForm(const Settings& settings, Dialogs& dialogs, TextPane& codeEditor,
+            TextPane& lumbrixEditor);
+
+  // Document fields.
+  std::string FilePath;
+  std::string DefaultName;
+  int FileKind = KindHtml;
+  int Encoding = 0;
+  bool LineEndLF = false;
+  bool IsNew = true;
+  std::string FileImage;
+
+  // The state of the window's controls.
+  std::string Caption;
+  int EncodeTypeIndex = 0;  // "WIN", "KOI8", "ISO"
+  int LFCRTypeIndex = 0;    // "CR+LF", "LF"
+  bool TranslateDown = true;  // the convert toggle "Преобразовать"
+  bool Maximized = false;
+  bool UseSystemColors = true;
+  std::uint32_t CodeBackground = 0xFFFFFF;
+  std::uint32_t CodeTextColor = 0;
+  std::string CodeFontFace;
+  int CodeFontSize = 10;
+  ControlGroups Groups{};
+
+  // Called whenever the state of the controls changed, so that the window shows it.
+  std::function<void()> ViewChanged;
+
+  TextPane& CodeEditor() { return code_; }
+  TextPane& LumbrixEditor() { return lumbrix_; }
+  bool Modified() const;
+  void SetModified(bool modified);
+
+  // Loads a file. Returns false when the file was refused or could not be read (the user has
+  // seen why); the document must then be closed, so that no later save can replace the file
+  // with an empty text.
+  bool LoadDocument(const std::string& path);
+  // Both return true only when the file was written; a cancelled dialog or a failed write
+  // leaves the document modified.
+  bool SaveDocument();
+  bool SaveDocumentAs();
+
+  void ShowFileText();
+  void ReadDocumentBoxes();
+  void UpdateDocumentView();
+  void ClassifyDocument();
+
+  // The encoding box changed to EncodeTypeIndex, the line-end box to LFCRTypeIndex.
+  void EncodeTypeChange();
+  void LFCRTypeChange();
+
+  // May the window close? Asks about a modified document; closes only when it was saved,
+  // or when the user chose not to save it.
+  bool FormCloseQuery();
+
+  // The resize rule: a size is accepted only above 550 x 100 pixels.
+  static bool FormCanResize(int width, int height);
+  static constexpr int kMinWidth = 509;
+  static constexpr int kMinHeight = 351;
+
+  bool InsideElement(const std::string& name, int pos) const;
+  std::string PageTitle() const;
+
+ private:
+  void viewChanged();
+
+  const Settings& settings_;
+  Dialogs& dialogs_;
+  TextPane& code_;
+  TextPane& lumbrix_;
+};
+
+}  // namespace lumbrix

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "common/WinText.h"
+#include "document/TextFile.h"
+#include "support/FakeDialogs.h"
+#include "support/TempDir.h"
+
+namespace lumbrix {
+namespace {
+
+using namespace lumbrix::literals;
+using lumbrix::testing::FakeDialogs;
+using lumbrix::testing::TempDir;
+
+int filesIn(const std::string& folder) {
+  int n = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder)) ++n;
+  return n;
+}
+
+TEST(ReadTextFile, TakesUpTo65535BytesAndRefusesMore) {
+  TempDir dir;
+  FakeDialogs dialogs;
+  std::string bytes;
+  const std::string ok = dir.Write("ok.htm", std::string(65535, 'a'));
+  EXPECT_TRUE(ReadTextFile(ok, bytes, dialogs));
+  EXPECT_EQ(bytes.size(), 65535u);
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  const std::string big = dir.Write("big.htm", std::string(65536, 'b'));
+  EXPECT_FALSE(ReadTextFile(big, bytes, dialogs));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Файл слишком велик"_w);
+  EXPECT_EQ(dialogs.messages[0].caption, big);
+  EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Stop);
+  EXPECT_EQ(dialogs.messages[0].buttons, MsgButtons::Ok);
+  EXPECT_EQ(bytes.size(), 65535u);  // untouched
+
+  EXPECT_FALSE(ReadTextFile(dir.File("missing.htm"), bytes, dialogs));
+  EXPECT_FALSE(ReadTextFile(dir.path(), bytes, dialogs));  // a folder is not a file
+  ASSERT_EQ(dialogs.messages.size(), 3u);
+  EXPECT_EQ(dialogs.messages[1].text, "Ошибка чтения файла"_w);
+  EXPECT_EQ(dialogs.messages[1].caption, dir.File("missing.htm"));
+}
+
+TEST(ReadTextFile, KeepsEveryByteAfterAZeroByte) {
+  TempDir dir;
+  FakeDialogs dialogs;
+  const std::string content("ab\0cd\0", 6);
+  std::string bytes;
+  ASSERT_TRUE(ReadTextFile(dir.Write("z.htm", content), bytes, dialogs));
+  EXPECT_EQ(bytes, content);
+}
+
+TEST(WriteTextFile, ReplacesTheFileWholeAndKeepsItsPermissions) {
+  TempDir dir;
+  FakeDialogs dialogs;
+  const std::string path = dir.Write("page.htm", "old old old old");
+  ::chmod(path.c_str(), 0640);
+  EXPECT_TRUE(WriteTextFile("new", path, dialogs));
+  EXPECT_EQ(TempDir::Read(path), "new");
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);
+  EXPECT_EQ(filesIn(dir.path()), 1);  // no temporary file left behind
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(WriteTextFile, WritesThroughASymbolicLinkToItsTarget) {
+  TempDir dir;
+  FakeDialogs dialogs;
+  const std::string target = dir.Write("real.htm", "old");
+  const std::string link = dir.File("link.htm");
+  std::filesystem::create_symlink(target, link);
+  EXPECT_TRUE(WriteTextFile("new", link, dialogs));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(TempDir::Read(target), "new");
+}
+
+TEST(WriteTextFile, RefusesTooLargeATextAndLeavesTheFile) {
+  TempDir dir;
+  FakeDialogs dialogs;
+  const std::string path = dir.Write("page.htm", "keep me");
+  EXPECT_FALSE(WriteTextFile(std::string(65536, 'x'), path, dialogs));
+  EXPECT_EQ(TempDir::Read(path), "keep me");
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Не удалось записать\nТекст слишком велик"_w);
+  EXPECT_EQ(dialogs.messages[0].caption, path);
+  EXPECT_TRUE(WriteTextFile(std::string(65535, 'x'), path, dialogs));
+}
+
+TEST(WriteTextFile, FailsCleanlyWhenTheFolderIsGone) {
+  TempDir dir;
+  FakeDialogs dialogs;
+  const std::string path = dir.File("gone/page.htm");
+  EXPECT_FALSE(WriteTextFile("text", path, dialogs));
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Ошибка записи файла"_w);
+  EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Stop);
+  EXPECT_FALSE(std::filesystem::exists(dir.File("gone")));
+}
+
+// Runs `body` in a child process, as an ordinary user when the tests run as root (root ignores
+// folder permissions). Returns the child's exit code.
+template <typename Body>
+int inChild(Body body, bool asUser = true) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (asUser && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(99);
+    ::_exit(body());
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+}
+
+TEST(WriteTextFile, LeavesTheOldFileInAReadOnlyFolder) {
+  TempDir dir;
+  const std::string folder = dir.File("ro");
+  std::filesystem::create_directory(folder);
+  const std::string path = folder + "/page.htm";
+  { std::ofstream(path) << "original"; }
+  ::chmod(path.c_str(), 0666);
+  ::chmod(dir.path().c_str(), 0755);
+  ::chmod(folder.c_str(), 0555);
+  const int code = inChild([&] {
+    FakeDialogs dialogs;
+    const bool ok = WriteTextFile("replacement", path, dialogs);
+    if (ok) return 1;
+    if (dialogs.messages.size() != 1 || dialogs.messages[0].text != "Ошибка записи файла"_w) return 2;
+    return 0;
+  });
+  ::chmod(folder.c_str(), 0755);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(TempDir::Read(path), "original");
+  EXPECT_EQ(filesIn(folder), 1);
+}
+
+TEST(WriteTextFile, ShortWriteOnAFullDeviceLeavesTheOldFile) {
+  TempDir dir;
+  const std::string path = dir.Write("page.htm", "original");
+  // A file size limit makes the system take only part of the bytes, as a full disk does.
+  const int code = inChild([&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{1000, 1000};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+    FakeDialogs dialogs;
+    if (WriteTextFile(std::string(5000, 'x'), path, dialogs)) return 1;
+    if (dialogs.messages.size() != 1 ||
+        !dialogs.messages[0].text.starts_with("Не удалось записать весь файл"_w))
+      return 2;
+    return 0;
+  }, false);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(TempDir::Read(path), "original");
+  EXPECT_EQ(filesIn(dir.path()), 1);
+}
+
+}  // namespace
+}  // namespace lumbrix
