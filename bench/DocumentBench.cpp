@@ -27,7 +27,8 @@ class QuietDialogs : public Dialogs {
 
 std::string pagePath() {
   static const std::string path = [] {
-    const std::string p = (std::filesystem::temp_directory_path() / "lumbrix-bench-koi.htm").string();
+    const std::string p =
+        (std::filesystem::temp_directory_path() / "lumbrix-bench-koi.htm").string();
     std::string page;
     while (page.size() < 65535) page += "<p>\xf0\xd2\xc9\xd7\xc5\xd4, \xcd\xc9\xd2 text</p>\n";
     page.resize(65535);

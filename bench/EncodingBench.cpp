@@ -1,7 +1,6 @@
 // Decoding and encoding a 65,535-byte KOI8-R page, side by side with glibc's iconv converting
 // the same bytes and with a bare 256-byte table loop (the practical limit of any converter).
 #include <benchmark/benchmark.h>
-
 #include <iconv.h>
 
 #include <array>
@@ -17,9 +16,16 @@ namespace {
 // A Russian page in KOI8-R with LF line ends, 65,535 bytes: markup, words and a line break
 // every 60 or so characters.
 std::string koiPage() {
-  const std::string words[] = {"<p>", "\xf0\xd2\xc9\xd7\xc5\xd4", "\xcd\xc9\xd2", "</p>",
-                               "\xd3\xd4\xd2\xc1\xce\xc9\xc3\xc1", "<a href=\"x.htm\">",
-                               "\xe5\xdd\xc5", "</a>", "text", "\xc4\xcc\xd1"};
+  const std::string words[] = {"<p>",
+                               "\xf0\xd2\xc9\xd7\xc5\xd4",
+                               "\xcd\xc9\xd2",
+                               "</p>",
+                               "\xd3\xd4\xd2\xc1\xce\xc9\xc3\xc1",
+                               "<a href=\"x.htm\">",
+                               "\xe5\xdd\xc5",
+                               "</a>",
+                               "text",
+                               "\xc4\xcc\xd1"};
   std::string page;
   std::size_t line = 0;
   unsigned seed = 7;
@@ -59,7 +65,8 @@ void BM_Lumbrix_DecodeKoi(benchmark::State& state) {
 BENCHMARK(BM_Lumbrix_DecodeKoi);
 
 void BM_Lumbrix_EncodeKoiHtml(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(EncodeFileText(win(), true, EncodingKoi8, KindHtml));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(EncodeFileText(win(), true, EncodingKoi8, KindHtml));
   setBytes(state, win().size());
 }
 BENCHMARK(BM_Lumbrix_EncodeKoiHtml);
@@ -80,10 +87,14 @@ void iconvRun(benchmark::State& state, const char* to, const char* from, const s
   setBytes(state, in.size());
 }
 
-void BM_Iconv_DecodeKoi(benchmark::State& state) { iconvRun(state, "CP1251", "KOI8-R", koi()); }
+void BM_Iconv_DecodeKoi(benchmark::State& state) {
+  iconvRun(state, "CP1251", "KOI8-R", koi());
+}
 BENCHMARK(BM_Iconv_DecodeKoi);
 
-void BM_Iconv_EncodeKoi(benchmark::State& state) { iconvRun(state, "KOI8-R", "CP1251", win()); }
+void BM_Iconv_EncodeKoi(benchmark::State& state) {
+  iconvRun(state, "KOI8-R", "CP1251", win());
+}
 BENCHMARK(BM_Iconv_EncodeKoi);
 
 // Only a table lookup per byte, into a buffer allocated once: no line ends, no entities.

@@ -17,14 +17,14 @@ struct ExtensionRow {
 };
 
 constexpr ExtensionRow kExtensions[] = {
-    {".htm", KindHtml},   {".html", KindHtml},   {".dhtml", KindHtml},  {".shtml", KindHtml},
-    {".xhtml", KindHtml}, {".htt", KindHtml},    {".xhtm", KindHtml},   {".shtm", KindHtml},
-    {".php", KindHtml},   {".css", KindCss},     {".xml", KindXml},     {".java", KindJava},
-    {".js", KindJavaScript}, {".asp", KindJavaScript}, {".bas", KindBasic}, {".vbs", KindVBScript},
-    {".c", KindCpp},      {".cpp", KindCpp},     {".h", KindCpp},       {".hpp", KindCpp},
-    {".cxx", KindCpp},    {".hxx", KindCpp},     {".c++", KindCpp},     {".h++", KindCpp},
-    {".pas", KindPascal}, {".bat", KindBatch},   {".ini", KindConfig},  {".wrl", KindVrml},
-    {".vrml", KindVrml},  {".pl", KindPerl},     {".pm", KindPerl},     {".cgi", KindPerl},
+    {".htm", KindHtml},      {".html", KindHtml},      {".dhtml", KindHtml}, {".shtml", KindHtml},
+    {".xhtml", KindHtml},    {".htt", KindHtml},       {".xhtm", KindHtml},  {".shtm", KindHtml},
+    {".php", KindHtml},      {".css", KindCss},        {".xml", KindXml},    {".java", KindJava},
+    {".js", KindJavaScript}, {".asp", KindJavaScript}, {".bas", KindBasic},  {".vbs", KindVBScript},
+    {".c", KindCpp},         {".cpp", KindCpp},        {".h", KindCpp},      {".hpp", KindCpp},
+    {".cxx", KindCpp},       {".hxx", KindCpp},        {".c++", KindCpp},    {".h++", KindCpp},
+    {".pas", KindPascal},    {".bat", KindBatch},      {".ini", KindConfig}, {".wrl", KindVrml},
+    {".vrml", KindVrml},     {".pl", KindPerl},        {".pm", KindPerl},    {".cgi", KindPerl},
 };
 
 // Visibility of the four control groups: format, font, colour, CSS.
@@ -34,10 +34,13 @@ struct VisibilityRow {
   ControlGroups groups;
 };
 
-constexpr unsigned bit(int kind) { return 1u << kind; }
+constexpr unsigned bit(int kind) {
+  return 1u << kind;
+}
 
 constexpr VisibilityRow kVisibility[] = {
-    {true, bit(KindHtml) | bit(KindXml) | bit(KindJavaScript) | bit(KindVBScript) | bit(KindPerl),
+    {true,
+     bit(KindHtml) | bit(KindXml) | bit(KindJavaScript) | bit(KindVBScript) | bit(KindPerl),
      {true, true, true, true}},
     {true, bit(KindCss), {false, true, true, true}},
     {true, 0, {false, false, false, false}},

@@ -39,11 +39,17 @@ constexpr std::array<unsigned char, 256> buildCaseTable(F f) {
 
 }  // namespace detail
 
-inline constexpr std::array<unsigned char, 256> kWinLower = detail::buildCaseTable(detail::unicodeLower);
-inline constexpr std::array<unsigned char, 256> kWinUpper = detail::buildCaseTable(detail::unicodeUpper);
+inline constexpr std::array<unsigned char, 256> kWinLower =
+    detail::buildCaseTable(detail::unicodeLower);
+inline constexpr std::array<unsigned char, 256> kWinUpper =
+    detail::buildCaseTable(detail::unicodeUpper);
 
-inline char WinToLower(char c) { return static_cast<char>(kWinLower[static_cast<unsigned char>(c)]); }
-inline char WinToUpper(char c) { return static_cast<char>(kWinUpper[static_cast<unsigned char>(c)]); }
+inline char WinToLower(char c) {
+  return static_cast<char>(kWinLower[static_cast<unsigned char>(c)]);
+}
+inline char WinToUpper(char c) {
+  return static_cast<char>(kWinUpper[static_cast<unsigned char>(c)]);
+}
 
 std::string WinLowerCase(std::string_view text);
 std::string WinUpperCase(std::string_view text);

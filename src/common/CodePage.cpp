@@ -41,7 +41,8 @@ const std::array<short, kReverseSize>& reverseTable() {
   static const auto table = [] {
     std::array<short, kReverseSize> t{};
     t.fill(-1);
-    for (int c = 0; c < 256; ++c) t[WinToUnicode(static_cast<unsigned char>(c))] = static_cast<short>(c);
+    for (int c = 0; c < 256; ++c)
+      t[WinToUnicode(static_cast<unsigned char>(c))] = static_cast<short>(c);
     return t;
   }();
   return table;

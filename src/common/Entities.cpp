@@ -14,10 +14,9 @@ struct EntityRow {
 // The complete table. Everything else, the Cyrillic letters, typographic quotes, dashes, per
 // mille and trade mark included, is written as itself.
 constexpr EntityRow kEntityRows[] = {
-    {136, "&#128;"},  {164, "&curren;"}, {166, "&brvbar;"}, {167, "&sect;"},
-    {169, "&copy;"},  {171, "&laquo;"},  {172, "&not;"},    {173, "&shy;"},
-    {174, "&reg;"},   {176, "&deg;"},    {177, "&plusmn;"}, {181, "&micro;"},
-    {182, "&para;"},  {183, "&middot;"}, {187, "&raquo;"},
+    {136, "&#128;"},   {164, "&curren;"}, {166, "&brvbar;"}, {167, "&sect;"},   {169, "&copy;"},
+    {171, "&laquo;"},  {172, "&not;"},    {173, "&shy;"},    {174, "&reg;"},    {176, "&deg;"},
+    {177, "&plusmn;"}, {181, "&micro;"},  {182, "&para;"},   {183, "&middot;"}, {187, "&raquo;"},
 };
 
 constexpr std::array<const char*, 256> kEntities = [] {

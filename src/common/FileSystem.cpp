@@ -77,7 +77,8 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 
 bool IsAbsolutePath(const std::string& path) {
 #ifdef _WIN32
-  return (path.size() >= 2 && path[1] == ':') || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
+  return (path.size() >= 2 && path[1] == ':') ||
+         (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 #else
   return !path.empty() && path[0] == '/';
 #endif
@@ -85,7 +86,9 @@ bool IsAbsolutePath(const std::string& path) {
 
 #ifndef _WIN32
 
-std::string NativePath(const std::string& path) { return WinToUtf8(path); }
+std::string NativePath(const std::string& path) {
+  return WinToUtf8(path);
+}
 
 std::optional<std::string> PathFromNative(const std::string& native) {
   std::string win;
@@ -144,7 +147,8 @@ WriteStatus WriteFileAtomically(const std::string& path, const std::string& byte
   const std::size_t slash = target.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
   const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-  std::string temp = (slash == std::string::npos ? std::string() : folder) + "." + base + ".lmbx-XXXXXX";
+  std::string temp =
+      (slash == std::string::npos ? std::string() : folder) + "." + base + ".lmbx-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return WriteStatus::Failed;
 
@@ -254,7 +258,8 @@ std::string ProgramDirectory() {
 namespace {
 
 std::wstring wide(const std::string& win) {
-  const int n = ::MultiByteToWideChar(1251, 0, win.data(), static_cast<int>(win.size()), nullptr, 0);
+  const int n =
+      ::MultiByteToWideChar(1251, 0, win.data(), static_cast<int>(win.size()), nullptr, 0);
   std::wstring w(n, L'\0');
   ::MultiByteToWideChar(1251, 0, win.data(), static_cast<int>(win.size()), w.data(), n);
   return w;
@@ -262,18 +267,20 @@ std::wstring wide(const std::string& win) {
 
 std::optional<std::string> narrow(const std::wstring& w) {
   BOOL lost = FALSE;
-  const int n = ::WideCharToMultiByte(1251, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()),
-                                      nullptr, 0, nullptr, &lost);
+  const int n = ::WideCharToMultiByte(1251, WC_NO_BEST_FIT_CHARS, w.data(),
+                                      static_cast<int>(w.size()), nullptr, 0, nullptr, &lost);
   std::string s(n, '\0');
-  ::WideCharToMultiByte(1251, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()), s.data(), n,
-                        nullptr, &lost);
+  ::WideCharToMultiByte(1251, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()), s.data(),
+                        n, nullptr, &lost);
   if (lost) return std::nullopt;
   return s;
 }
 
 }  // namespace
 
-std::string NativePath(const std::string& path) { return WinToUtf8(path); }
+std::string NativePath(const std::string& path) {
+  return WinToUtf8(path);
+}
 
 std::optional<std::string> PathFromNative(const std::string& native) {
   std::string win;
@@ -282,8 +289,8 @@ std::optional<std::string> PathFromNative(const std::string& native) {
 }
 
 ReadStatus ReadWholeFile(const std::string& path, std::string& bytes, std::int64_t limit) {
-  HANDLE h = ::CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = ::CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return ReadStatus::CannotOpen;
   LARGE_INTEGER size{};
   if (!::GetFileSizeEx(h, &size)) {
@@ -307,8 +314,8 @@ ReadStatus ReadWholeFile(const std::string& path, std::string& bytes, std::int64
 WriteStatus WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const std::wstring target = wide(path);
   const std::wstring temp = target + L".lmbx-tmp";
-  HANDLE h = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+  HANDLE h = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return WriteStatus::Failed;
   DWORD written = 0;
   const BOOL ok = ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -319,8 +326,9 @@ WriteStatus WriteFileAtomically(const std::string& path, const std::string& byte
     return ok && written != bytes.size() ? WriteStatus::ShortWrite : WriteStatus::Failed;
   }
   const bool existed = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-  const BOOL moved = existed ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, 0, nullptr, nullptr)
-                             : ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+  const BOOL moved =
+      existed ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, 0, nullptr, nullptr)
+              : ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
   if (!moved) {
     ::DeleteFileW(temp.c_str());
     return WriteStatus::Failed;

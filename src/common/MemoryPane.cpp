@@ -32,7 +32,9 @@ void MemoryPane::SetSelection(int start, int length) {
   selLength_ = std::clamp(length, 0, n - selStart_);
 }
 
-void MemoryPane::pushUndo() { undo_.push_back({text_, selStart_, selLength_}); }
+void MemoryPane::pushUndo() {
+  undo_.push_back({text_, selStart_, selLength_});
+}
 
 void MemoryPane::ReplaceSelection(const std::string& text) {
   pushUndo();
@@ -62,7 +64,9 @@ void MemoryPane::Copy() {
   if (selLength_ > 0) Clipboard() = SelText();
 }
 
-void MemoryPane::Paste() { ReplaceSelection(Clipboard()); }
+void MemoryPane::Paste() {
+  ReplaceSelection(Clipboard());
+}
 
 int MemoryPane::Find(const std::string& what, int start, int length, bool matchCase,
                      bool wholeWord) const {

@@ -14,7 +14,9 @@ std::string TextPane::TextRange(int start, int length) const {
   return text.substr(start, length);
 }
 
-std::string TextPane::SelText() const { return TextRange(SelStart(), SelLength()); }
+std::string TextPane::SelText() const {
+  return TextRange(SelStart(), SelLength());
+}
 
 int TextPane::Find(const std::string& what, int start, int length, bool matchCase,
                    bool wholeWord) const {

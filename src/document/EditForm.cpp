@@ -40,8 +40,12 @@ TEditForm::TEditForm(const Settings& settings, Dialogs& dialogs, TextPane& codeE
   UpdateDocumentView();
 }
 
-bool TEditForm::Modified() const { return code_.Modified(); }
-void TEditForm::SetModified(bool modified) { code_.SetModified(modified); }
+bool TEditForm::Modified() const {
+  return code_.Modified();
+}
+void TEditForm::SetModified(bool modified) {
+  code_.SetModified(modified);
+}
 
 void TEditForm::viewChanged() {
   if (ViewChanged) ViewChanged();
@@ -104,7 +108,9 @@ bool TEditForm::SaveDocumentAs() {
   return SaveDocument();
 }
 
-void TEditForm::ShowFileText() { code_.SetText(DecodeFileText(FileImage, LineEndLF, Encoding)); }
+void TEditForm::ShowFileText() {
+  code_.SetText(DecodeFileText(FileImage, LineEndLF, Encoding));
+}
 
 void TEditForm::ReadDocumentBoxes() {
   Encoding = EncodeTypeIndex;
@@ -133,10 +139,9 @@ void TEditForm::UpdateDocumentView() {
 void TEditForm::EncodeTypeChange() {
   const bool m = Modified();
   if (m && !TranslateDown) {
-    const MsgAnswer answer =
-        dialogs_.MessageBox(std::string("Хотите вернуть изначальное\nсодержимое файла?"_w),
-                            std::string("Текст в файле был изменён"_w), MsgIcon::Question,
-                            MsgButtons::YesNoCancel);
+    const MsgAnswer answer = dialogs_.MessageBox(
+        std::string("Хотите вернуть изначальное\nсодержимое файла?"_w),
+        std::string("Текст в файле был изменён"_w), MsgIcon::Question, MsgButtons::YesNoCancel);
     if (answer == MsgAnswer::Cancel) {
       UpdateDocumentView();
       code_.SetFocus();
@@ -182,7 +187,9 @@ bool TEditForm::FormCloseQuery() {
   }
 }
 
-bool TEditForm::FormCanResize(int width, int height) { return height > 100 && width > 550; }
+bool TEditForm::FormCanResize(int width, int height) {
+  return height > 100 && width > 550;
+}
 
 bool TEditForm::InsideElement(const std::string& name, int pos) const {
   const std::string text = code_.Text();
@@ -191,7 +198,8 @@ bool TEditForm::InsideElement(const std::string& name, int pos) const {
   const int n = static_cast<int>(text.size());
   const int openLength = static_cast<int>(opening.size());
   int last = -1;
-  for (int b = FindText(text, opening, 0, -1, false, false); b >= 0 && b < pos && b < n - openLength;
+  for (int b = FindText(text, opening, 0, -1, false, false);
+       b >= 0 && b < pos && b < n - openLength;
        b = FindText(text, opening, b + 1, -1, false, false))
     last = b;
   if (last < 0) return false;

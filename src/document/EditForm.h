@@ -33,8 +33,8 @@ class TEditForm {
 
   // The state of the window's controls.
   std::string Caption;
-  int EncodeTypeIndex = 0;  // "WIN", "KOI8", "ISO"
-  int LFCRTypeIndex = 0;    // "CR+LF", "LF"
+  int EncodeTypeIndex = 0;    // "WIN", "KOI8", "ISO"
+  int LFCRTypeIndex = 0;      // "CR+LF", "LF"
   bool TranslateDown = true;  // the convert toggle "Преобразовать"
   bool Maximized = false;
   bool UseSystemColors = true;

@@ -1,11 +1,11 @@
 #include "document/Encodings.h"
-#include "document/EncodingTables.h"
 
 #include <cstdint>
 #include <cstring>
 
 #include "common/CodePage.h"
 #include "common/Entities.h"
+#include "document/EncodingTables.h"
 
 namespace lumbrix {
 
@@ -21,7 +21,9 @@ constexpr char16_t isoUnicode(int byte) {
   return byte < 0x80 ? static_cast<char16_t>(byte) : Iso88595High(byte - 0x80);
 }
 
-constexpr bool isCyrillicLetter(char16_t u) { return u >= 0x0400 && u <= 0x045F; }
+constexpr bool isCyrillicLetter(char16_t u) {
+  return u >= 0x0400 && u <= 0x045F;
+}
 
 // KOI8-R: the Cyrillic letters (А … Я, а … я, Ё, ё) and the signs ©, ° and ·, taken from the
 // published charts: 69 entries.
@@ -102,14 +104,17 @@ const unsigned char* encodeTableOf(int encoding) {
 EncodeSlots buildSlots(int encoding, bool entities) {
   EncodeSlots s;
   const unsigned char* table = encodeTableOf(encoding);
-  const std::array<bool, 256>* lacks =
-      encoding == EncodingKoi8 ? &kKoiLacks : encoding == EncodingIso ? &kIsoLacks : nullptr;
+  const std::array<bool, 256>* lacks = encoding == EncodingKoi8  ? &kKoiLacks
+                                       : encoding == EncodingIso ? &kIsoLacks
+                                                                 : nullptr;
   for (int c = 0; c < 256; ++c) {
     const std::string_view entity = entities ? EntityOf(static_cast<unsigned char>(c)) : "";
     if (!entity.empty()) {
       s.slot[c] = std::string(entity);
     } else if (entities && lacks && (*lacks)[c]) {
-      s.slot[c] = "&#" + std::to_string(static_cast<unsigned>(WinToUnicode(static_cast<unsigned char>(c)))) + ";";
+      s.slot[c] =
+          "&#" +
+          std::to_string(static_cast<unsigned>(WinToUnicode(static_cast<unsigned char>(c)))) + ";";
     } else {
       s.slot[c] = std::string(1, static_cast<char>(table[c]));
     }
@@ -130,19 +135,34 @@ const EncodeSlots& SlotsFor(int encoding, bool entities) {
   return win;
 }
 
+const unsigned char* DecodeTable(int encoding) {
+  return decodeTableOf(encoding);
+}
 
-const unsigned char* DecodeTable(int encoding) { return decodeTableOf(encoding); }
+const std::array<unsigned char, 256>& KoiToWin() {
+  return kKoiToWin;
+}
+const std::array<unsigned char, 256>& IsoToWin() {
+  return kIsoToWin;
+}
 
-const std::array<unsigned char, 256>& KoiToWin() { return kKoiToWin; }
-const std::array<unsigned char, 256>& IsoToWin() { return kIsoToWin; }
+unsigned char ToWin(unsigned char c, int encoding) {
+  return decodeTableOf(encoding)[c];
+}
 
-unsigned char ToWin(unsigned char c, int encoding) { return decodeTableOf(encoding)[c]; }
-
-unsigned char FromWin(unsigned char b, int encoding) { return encodeTableOf(encoding)[b]; }
+unsigned char FromWin(unsigned char b, int encoding) {
+  return encodeTableOf(encoding)[b];
+}
 
 bool KindTakesEntities(int fileKind) {
   switch (fileKind) {
-    case 0: case 1: case 2: case 4: case 6: case 11: case 12:
+    case 0:
+    case 1:
+    case 2:
+    case 4:
+    case 6:
+    case 11:
+    case 12:
       return true;
     default:
       return false;

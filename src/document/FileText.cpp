@@ -24,7 +24,9 @@ std::uint64_t loadWord(const unsigned char* p) {
   return x;
 }
 
-void storeWord(char* o, std::uint64_t y) { std::memcpy(o, &y, kWord); }
+void storeWord(char* o, std::uint64_t y) {
+  std::memcpy(o, &y, kWord);
+}
 
 // A flag in every byte of the word that equals `byte`.
 std::uint64_t bytesEqual(std::uint64_t x, unsigned char byte) {
@@ -98,7 +100,8 @@ std::uint64_t translateWord(const PairTable<Entry>& t, std::uint64_t x, std::uin
               d = t[x >> 48];
   marks = static_cast<std::uint32_t>(a | b | c | d);
   return static_cast<std::uint64_t>(a & 0xFFFF) | static_cast<std::uint64_t>(b & 0xFFFF) << 16 |
-         static_cast<std::uint64_t>(c & 0xFFFF) << 32 | static_cast<std::uint64_t>(d & 0xFFFF) << 48;
+         static_cast<std::uint64_t>(c & 0xFFFF) << 32 |
+         static_cast<std::uint64_t>(d & 0xFFFF) << 48;
 }
 
 }  // namespace

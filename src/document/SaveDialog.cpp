@@ -17,7 +17,8 @@ struct SaveFilter {
 };
 
 constexpr SaveFilter kSaveFilters[] = {
-    {"Документ HTML (htm, html, dhtml, shtml, xhtml)|*.htm;*.html;*.dhtml;*.shtml;*.xhtml;*.shtm;*.xhtm"_w, "htm"},
+    {"Документ HTML (htm, html, dhtml, shtml, xhtml)|*.htm;*.html;*.dhtml;*.shtml;*.xhtml;*.shtm;*.xhtm"_w,
+     "htm"},
     {"Шаблон HTML (htt)|*.htt"_w, "htt"},
     {"Cascaded Style Sheets (css)|*.css"_w, "css"},
     {"JavaScript, ECMAScript, ASP (js, asa)|*.js;*.asp;*.asa"_w, "js"},

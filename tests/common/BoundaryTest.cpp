@@ -12,7 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 
 std::vector<std::string> qtIncludesOutsideQtFolders(const fs::path& root) {
-  const std::regex include(R"(^\s*#\s*include\s*[<"](Q[A-Za-z0-9_]*|Qsci/[^>"]*|qt[^>"]*/[^>"]*)[>"])");
+  const std::regex include(
+      R"(^\s*#\s*include\s*[<"](Q[A-Za-z0-9_]*|Qsci/[^>"]*|qt[^>"]*/[^>"]*)[>"])");
   std::vector<std::string> found;
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     if (!entry.is_regular_file()) continue;

@@ -1,32 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <iconv.h>
-
 #include <string>
 
 #include "common/CaseMap.h"
 #include "common/CodePage.h"
 #include "common/WinText.h"
+#include "support/Iconv.h"
 
 namespace lumbrix {
 namespace {
 
 using namespace lumbrix::literals;
 
-// glibc's iconv is the independent oracle for the code page tables.
 std::string iconvConvert(const char* to, const char* from, const std::string& in) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  std::string out(in.size() * 4 + 4, '\0');
-  char* src = const_cast<char*>(in.data());
-  size_t srcLeft = in.size();
-  char* dst = out.data();
-  size_t dstLeft = out.size();
-  const size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-  iconv_close(cd);
-  if (r == static_cast<size_t>(-1)) return {};
-  out.resize(out.size() - dstLeft);
-  return out;
+  return lumbrix::testing::IconvConvert(to, from, in).value_or(std::string());
 }
 
 TEST(CodePage, Windows1251TableAgreesWithIconvForEveryAssignedByte) {
@@ -51,9 +38,9 @@ TEST(CodePage, Utf8ToWinRefusesWhatTheCodePageLacks) {
   std::string out;
   EXPECT_FALSE(Utf8ToWin("\xe2\x82\xbd", out));  // rouble sign
   EXPECT_EQ(out, "?");
-  EXPECT_FALSE(Utf8ToWin("ab\xd0", out));        // cut in the middle of a character
+  EXPECT_FALSE(Utf8ToWin("ab\xd0", out));  // cut in the middle of a character
   EXPECT_FALSE(Utf8ToWin("\xff", out));
-  EXPECT_TRUE(Utf8ToWin("\xd0\x81", out));       // Ё
+  EXPECT_TRUE(Utf8ToWin("\xd0\x81", out));  // Ё
   EXPECT_EQ(out, "\xa8");
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "common/Entities.h"
 #include "common/FileSystem.h"
@@ -53,7 +53,7 @@ TEST(FileSystem, ListsTheFilesAPatternMatchesWithCyrillicNames) {
 TEST(FileSystem, NamesTheCodePageCannotHoldAreRefused) {
   EXPECT_FALSE(PathFromNative("/tmp/\xe2\x82\xbd.htm").has_value());  // rouble sign
   EXPECT_FALSE(PathFromNative("/tmp/\xff.htm").has_value());          // not UTF-8
-  EXPECT_EQ(*PathFromNative("/tmp/\xd1\x91.htm"), "/tmp/\xb8.htm");    // ё
+  EXPECT_EQ(*PathFromNative("/tmp/\xd1\x91.htm"), "/tmp/\xb8.htm");   // ё
   EXPECT_EQ(NativePath("/tmp/\xb8.htm"), "/tmp/\xd1\x91.htm");
 }
 
@@ -73,9 +73,9 @@ TEST(FileSystem, AttributesOnThisSystem) {
 
 TEST(Entities, TheTableIsCompleteAndNothingElseIsReplaced) {
   const std::pair<int, const char*> table[] = {
-      {136, "&#128;"}, {164, "&curren;"}, {166, "&brvbar;"}, {167, "&sect;"},  {169, "&copy;"},
-      {171, "&laquo;"}, {172, "&not;"},   {173, "&shy;"},    {174, "&reg;"},   {176, "&deg;"},
-      {177, "&plusmn;"}, {181, "&micro;"}, {182, "&para;"},  {183, "&middot;"}, {187, "&raquo;"}};
+      {136, "&#128;"},   {164, "&curren;"}, {166, "&brvbar;"}, {167, "&sect;"},   {169, "&copy;"},
+      {171, "&laquo;"},  {172, "&not;"},    {173, "&shy;"},    {174, "&reg;"},    {176, "&deg;"},
+      {177, "&plusmn;"}, {181, "&micro;"},  {182, "&para;"},   {183, "&middot;"}, {187, "&raquo;"}};
   int replaced = 0;
   for (int c = 0; c < 256; ++c) {
     const EntityLookup e = CharToEntity(static_cast<char>(c));

@@ -206,7 +206,8 @@ TEST_F(EditForm, CloseQueryFollowsTheAnswerAndNeverDropsUnsavedText) {
 }
 
 TEST_F(EditForm, CaptionFollowsTheCaptionSetting) {
-  const std::string path = dir.Write("t.htm", "<script>x='<title>No</title>'</script><TITLE>Да</Title>"_w.data());
+  const std::string path =
+      dir.Write("t.htm", "<script>x='<title>No</title>'</script><TITLE>Да</Title>"_w.data());
   settings.DC = 0;
   Form().LoadDocument(path);
   EXPECT_EQ(Form().Caption, "t.htm");
@@ -239,7 +240,7 @@ TEST_F(EditForm, PageTitleSkipsTitlesInsideScripts) {
 TEST_F(EditForm, InsideElementNeedsAnOpeningBeforeAndAClosingAfter) {
   TEditForm& f = Form();
   code.SetText("ab<script>var x;</script>cd<SCRIPT>open");
-  EXPECT_FALSE(f.InsideElement("script", 2));   // at the "<"
+  EXPECT_FALSE(f.InsideElement("script", 2));  // at the "<"
   EXPECT_TRUE(f.InsideElement("script", 3));
   EXPECT_TRUE(f.InsideElement("script", 12));
   EXPECT_TRUE(f.InsideElement("script", 16));   // at the "<" of the closing text

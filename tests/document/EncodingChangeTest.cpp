@@ -14,8 +14,7 @@ using EncodingChange = DocumentTest;
 
 const std::string kWinText = "Привет, мир\r\nЁлка\r\n"_w.data();
 // The same text in KOI8-R with LF line ends.
-const std::string kKoiFile =
-    "\xf0\xd2\xc9\xd7\xc5\xd4, \xcd\xc9\xd2\n\xb3\xcc\xcb\xc1\n";
+const std::string kKoiFile = "\xf0\xd2\xc9\xd7\xc5\xd4, \xcd\xc9\xd2\n\xb3\xcc\xcb\xc1\n";
 
 TEST_F(EncodingChange, PickingKoiReadsALoadedFileAgain) {
   TEditForm& f = Form();

@@ -1,48 +1,35 @@
 #include <gtest/gtest.h>
 
-#include <iconv.h>
-
 #include <string>
 
 #include "commands/FileKinds.h"
 #include "common/Entities.h"
 #include "common/WinText.h"
 #include "document/Encodings.h"
+#include "support/Iconv.h"
 
 namespace lumbrix {
 namespace {
 
 using namespace lumbrix::literals;
 
-// glibc's iconv converts between the code pages independently of our tables.
-std::optional<std::string> iconvConvert(const char* to, const char* from, const std::string& in) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string out(in.size() * 8 + 8, '\0');
-  char* src = const_cast<char*>(in.data());
-  size_t srcLeft = in.size();
-  char* dst = out.data();
-  size_t dstLeft = out.size();
-  const size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
-  iconv_close(cd);
-  if (r == static_cast<size_t>(-1)) return std::nullopt;
-  out.resize(out.size() - dstLeft);
-  return out;
-}
+using lumbrix::testing::IconvConvert;
 
-std::string byte(int c) { return std::string(1, static_cast<char>(c)); }
+std::string byte(int c) {
+  return std::string(1, static_cast<char>(c));
+}
 
 TEST(CodePageTables, KoiToWinHoldsTheLettersAndThreeSignsAsIconvConvertsThem) {
   int entries = 0;
   for (int i = 0; i < 256; ++i) {
     const int t = KoiToWin()[i];
-    const auto utf8 = iconvConvert("UTF-8", "KOI8-R", byte(i));
+    const auto utf8 = IconvConvert("UTF-8", "KOI8-R", byte(i));
     ASSERT_TRUE(utf8.has_value());
-    const auto win = iconvConvert("CP1251", "KOI8-R", byte(i));
+    const auto win = IconvConvert("CP1251", "KOI8-R", byte(i));
     // Letters А…Я, а…я, Ё, ё (two UTF-8 bytes starting D0/D1) and the signs © ° ·.
-    const bool wanted = i >= 0x80 && (((*utf8)[0] == '\xd0' || (*utf8)[0] == '\xd1') ||
-                                      *utf8 == "\xc2\xa9" || *utf8 == "\xc2\xb0" ||
-                                      *utf8 == "\xc2\xb7");
+    const bool wanted =
+        i >= 0x80 && (((*utf8)[0] == '\xd0' || (*utf8)[0] == '\xd1') || *utf8 == "\xc2\xa9" ||
+                      *utf8 == "\xc2\xb0" || *utf8 == "\xc2\xb7");
     if (wanted) {
       ++entries;
       ASSERT_TRUE(win.has_value()) << i;
@@ -63,7 +50,7 @@ TEST(CodePageTables, IsoToWinHoldsEveryUpperByteButSoftHyphenAndNumeroAsIconvCon
     const int t = IsoToWin()[i];
     if (i >= 0xA1 && i != 0xAD && i != 0xF0) {
       ++entries;
-      const auto win = iconvConvert("CP1251", "ISO-8859-5", byte(i));
+      const auto win = IconvConvert("CP1251", "ISO-8859-5", byte(i));
       ASSERT_TRUE(win.has_value()) << i;
       EXPECT_EQ(byte(t), *win) << "ISO-8859-5 byte " << i;
     } else {
@@ -103,7 +90,8 @@ TEST(DecodeFileText, EveryLfBecomesCrLfAndLoneCrStays) {
   EXPECT_EQ(DecodeFileText("a\nb\r\nc\rd\r", true, EncodingWin), "a\r\nb\r\nc\rd\r");
   EXPECT_EQ(DecodeFileText("\n\n", true, EncodingWin), "\r\n\r\n");
   EXPECT_EQ(DecodeFileText("\r\r\n", true, EncodingWin), "\r\r\n");
-  EXPECT_EQ(DecodeFileText(std::string("a\0b\n", 4), true, EncodingWin), std::string("a\0b\r\n", 5));
+  EXPECT_EQ(DecodeFileText(std::string("a\0b\n", 4), true, EncodingWin),
+            std::string("a\0b\r\n", 5));
 }
 
 TEST(EncodeFileText, LineBreaksBecomeTheFilesLineEnds) {
@@ -113,9 +101,9 @@ TEST(EncodeFileText, LineBreaksBecomeTheFilesLineEnds) {
 
 TEST(DecodeFileText, RussianTextInKoiAndIsoReadsAsIconvReadsIt) {
   const std::string utf8 = "Съешь же ещё этих мягких французских булок, да выпей чаю. ЁЖИК\n";
-  const std::string win = *iconvConvert("CP1251", "UTF-8", utf8);
-  const std::string koi = *iconvConvert("KOI8-R", "UTF-8", utf8);
-  const std::string iso = *iconvConvert("ISO-8859-5", "UTF-8", utf8);
+  const std::string win = *IconvConvert("CP1251", "UTF-8", utf8);
+  const std::string koi = *IconvConvert("KOI8-R", "UTF-8", utf8);
+  const std::string iso = *IconvConvert("ISO-8859-5", "UTF-8", utf8);
   std::string winCrLf = win.substr(0, win.size() - 1) + "\r\n";
   EXPECT_EQ(DecodeFileText(koi, true, EncodingKoi8), winCrLf);
   EXPECT_EQ(DecodeFileText(iso, true, EncodingIso), winCrLf);
@@ -125,12 +113,11 @@ TEST(DecodeFileText, RussianTextInKoiAndIsoReadsAsIconvReadsIt) {
 
 TEST(EncodeFileText, PagesInKoiGetEntitiesForWhatTheCodePageLacks) {
   const std::string text = "«Мир» © 5°"_w.data();
-  const std::string koiMir = *iconvConvert("KOI8-R", "UTF-8", "Мир");
+  const std::string koiMir = *IconvConvert("KOI8-R", "UTF-8", "Мир");
   EXPECT_EQ(EncodeFileText(text, true, EncodingKoi8, KindHtml),
             "&laquo;" + koiMir + "&raquo; &copy; 5&deg;");
   // A C file never takes entities: the guillemets stay their Windows-1251 bytes.
-  EXPECT_EQ(EncodeFileText(text, true, EncodingKoi8, KindCpp),
-            "\xab" + koiMir + "\xbb \xbf 5\x9c");
+  EXPECT_EQ(EncodeFileText(text, true, EncodingKoi8, KindCpp), "\xab" + koiMir + "\xbb \xbf 5\x9c");
 }
 
 TEST(EncodeFileText, CharactersNeitherInTheCodePageNorTabledBecomeCharacterReferences) {
@@ -148,16 +135,16 @@ TEST(EncodeFileText, CharactersNeitherInTheCodePageNorTabledBecomeCharacterRefer
   for (int c = 0x80; c < 256; ++c) {
     const std::string out = EncodeFileText(byte(c), true, EncodingKoi8, KindXml);
     if (out.starts_with("&#") && EntityOf(static_cast<unsigned char>(c)).empty()) {
-      const std::string utf8 = *iconvConvert("UTF-8", "UTF-32LE", [&] {
+      const std::string utf8 = *IconvConvert("UTF-8", "UTF-32LE", [&] {
         const unsigned n = std::stoul(out.substr(2));
         return std::string{static_cast<char>(n & 0xFF), static_cast<char>((n >> 8) & 0xFF), 0, 0};
       }());
       if (c != 0x98) {
-        EXPECT_EQ(utf8, *iconvConvert("UTF-8", "CP1251", byte(c))) << c;
+        EXPECT_EQ(utf8, *IconvConvert("UTF-8", "CP1251", byte(c))) << c;
       }
     } else if (!out.starts_with("&")) {
       // A byte is written only where KOI8-R holds the same character.
-      EXPECT_EQ(*iconvConvert("UTF-8", "KOI8-R", out), *iconvConvert("UTF-8", "CP1251", byte(c)))
+      EXPECT_EQ(*IconvConvert("UTF-8", "KOI8-R", out), *IconvConvert("UTF-8", "CP1251", byte(c)))
           << c;
     }
   }
@@ -234,7 +221,8 @@ TEST(Conversions, BlockWiseAgreesWithByteWiseOnRandomTexts) {
   const char pool[] = {'\r', '\n', 'a', ' ', '\xe0', '\xab', '\xb9', '\xc1', '\x97', '\0', '<'};
   for (int round = 0; round < 400; ++round) {
     std::string s(next() % 70, ' ');
-    for (char& c : s) c = (next() % 3 == 0) ? static_cast<char>(next() & 0xFF) : pool[next() % sizeof pool];
+    for (char& c : s)
+      c = (next() % 3 == 0) ? static_cast<char>(next() & 0xFF) : pool[next() % sizeof pool];
     for (int e = 0; e < 3; ++e) {
       for (bool lf : {false, true}) {
         ASSERT_EQ(DecodeFileText(s, lf, e), referenceDecode(s, lf, e)) << round;

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
 
 #include "common/WinText.h"
 #include "document/TextFile.h"
@@ -134,7 +134,8 @@ TEST(WriteTextFile, LeavesTheOldFileInAReadOnlyFolder) {
     FakeDialogs dialogs;
     const bool ok = WriteTextFile("replacement", path, dialogs);
     if (ok) return 1;
-    if (dialogs.messages.size() != 1 || dialogs.messages[0].text != "Ошибка записи файла"_w) return 2;
+    if (dialogs.messages.size() != 1 || dialogs.messages[0].text != "Ошибка записи файла"_w)
+      return 2;
     return 0;
   });
   ::chmod(folder.c_str(), 0755);
@@ -147,17 +148,19 @@ TEST(WriteTextFile, ShortWriteOnAFullDeviceLeavesTheOldFile) {
   TempDir dir;
   const std::string path = dir.Write("page.htm", "original");
   // A file size limit makes the system take only part of the bytes, as a full disk does.
-  const int code = inChild([&] {
-    ::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{1000, 1000};
-    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
-    FakeDialogs dialogs;
-    if (WriteTextFile(std::string(5000, 'x'), path, dialogs)) return 1;
-    if (dialogs.messages.size() != 1 ||
-        !dialogs.messages[0].text.starts_with("Не удалось записать весь файл"_w))
-      return 2;
-    return 0;
-  }, false);
+  const int code = inChild(
+      [&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{1000, 1000};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+        FakeDialogs dialogs;
+        if (WriteTextFile(std::string(5000, 'x'), path, dialogs)) return 1;
+        if (dialogs.messages.size() != 1 ||
+            !dialogs.messages[0].text.starts_with("Не удалось записать весь файл"_w))
+          return 2;
+        return 0;
+      },
+      false);
   EXPECT_EQ(code, 0);
   EXPECT_EQ(TempDir::Read(path), "original");
   EXPECT_EQ(filesIn(dir.path()), 1);
