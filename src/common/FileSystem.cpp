@@ -211,12 +211,16 @@ bool FileExists(const std::string& path) {
   return ::stat(NativePath(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-std::vector<std::string> ListWildcard(const std::string& pattern) {
+std::vector<std::string> ListWildcard(const std::string& pattern, bool withFolders) {
   std::vector<std::string> result;
   const std::string folder = FolderPart(pattern);
   const std::string namePattern = pattern.substr(folder.size());
+  auto wanted = [&](const std::string& path) {
+    const auto a = GetFileAttributes(path);
+    return a && (withFolders || !a->directory);
+  };
   if (namePattern.find_first_of("*?") == std::string::npos) {
-    if (FileExists(pattern)) result.push_back(pattern);
+    if (wanted(pattern)) result.push_back(pattern);
     return result;
   }
   DIR* dir = ::opendir(NativePath(folder.empty() ? "." : folder).c_str());
@@ -226,7 +230,7 @@ std::vector<std::string> ListWildcard(const std::string& pattern) {
     if (!name || *name == "." || *name == "..") continue;
     if (!WildcardMatch(namePattern, *name)) continue;
     const std::string full = folder + *name;
-    if (FileExists(full)) result.push_back(full);
+    if (wanted(full)) result.push_back(full);
   }
   ::closedir(dir);
   std::sort(result.begin(), result.end());
@@ -355,14 +359,17 @@ bool FileExists(const std::string& path) {
   return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::vector<std::string> ListWildcard(const std::string& pattern) {
+std::vector<std::string> ListWildcard(const std::string& pattern, bool withFolders) {
   std::vector<std::string> result;
   const std::string folder = FolderPart(pattern);
   WIN32_FIND_DATAW fd;
   HANDLE h = ::FindFirstFileW(wide(pattern).c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return result;
   do {
-    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (!withFolders || std::wstring(fd.cFileName) == L"." || std::wstring(fd.cFileName) == L"..")
+        continue;
+    }
     if (auto name = narrow(fd.cFileName)) result.push_back(folder + *name);
   } while (::FindNextFileW(h, &fd));
   ::FindClose(h);

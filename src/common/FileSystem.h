@@ -54,9 +54,10 @@ bool FileExists(const std::string& path);
 // (case-sensitive on POSIX systems).
 bool WildcardMatch(const std::string& pattern, const std::string& name);
 
-// Full paths of the files (not folders) that a pattern with wild cards in its name part
-// matches, sorted by name. A pattern without wild cards gives the file itself when it exists.
-std::vector<std::string> ListWildcard(const std::string& pattern);
+// Full paths of the files that a pattern with wild cards in its name part matches, sorted by
+// name; folders too when `withFolders` ("." and ".." never). A pattern without wild cards gives
+// the file itself when it exists.
+std::vector<std::string> ListWildcard(const std::string& pattern, bool withFolders = false);
 
 std::string CurrentDirectory();
 std::string TempDirectory();

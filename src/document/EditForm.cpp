@@ -47,6 +47,14 @@ void TEditForm::SetModified(bool modified) {
   code_.SetModified(modified);
 }
 
+void TEditForm::Paste1() {
+  code_.Paste();
+  if (FileKind == KindHtml && settings_.DC == 1) {
+    Caption = PageTitle();
+    viewChanged();
+  }
+}
+
 void TEditForm::viewChanged() {
   if (ViewChanged) ViewChanged();
 }

@@ -47,8 +47,15 @@ class TEditForm {
   // Called whenever the state of the controls changed, so that the window shows it.
   std::function<void()> ViewChanged;
 
+  // The tab the window shows: the plain-text pane "Lumbrix-er" or the code pane "HTML код".
+  enum class PageTab { Lumbrix, Code };
+  PageTab ActiveTab = PageTab::Code;
+
   TextPane& CodeEditor() { return code_; }
   TextPane& LumbrixEditor() { return lumbrix_; }
+  TextPane& ActivePane() { return ActiveTab == PageTab::Code ? code_ : lumbrix_; }
+  // Paste into the code pane; a page whose caption shows its title takes the new title.
+  void Paste1();
   bool Modified() const;
   void SetModified(bool modified);
 

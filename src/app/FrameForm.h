@@ -1,0 +1,74 @@
+// The frame window as a presentation model: the settings, the frame's chrome, the shared
+// reference to the current document, opening files, and the commands that act on the active
+// document. The window layer builds menus and tool bar from the menu table, forwards each
+// command here by its handler name, and shows FrameChrome.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/FrameSettings.h"
+#include "common/FileSystem.h"
+#include "settings/Settings.h"
+
+namespace lumbrix {
+
+class Dialogs;
+class DocumentWindows;
+class Help;
+class Registry;
+class TEditForm;
+
+class TFrameForm {
+ public:
+  TFrameForm(Dialogs& dialogs, Registry& registry, Help& help, DocumentWindows& windows);
+
+  Settings settings;
+  FrameChrome chrome;
+  // The document window the last document command acted on.
+  TEditForm* EditForm = nullptr;
+  bool FirstShowDone = false;
+
+  // Called when FrameChrome changed, so that the window shows it.
+  std::function<void()> ChromeChanged;
+
+  // The first paint loads the settings, applies them and opens the command-line files; later
+  // paints do nothing. Returns true when it did the work.
+  bool FormPaint(const std::vector<std::string>& arguments);
+
+  void OpenCommandLine(const std::vector<std::string>& arguments);
+  void OpenFile();
+
+  // Runs the command a menu item or tool button names; false when the frame has none by that
+  // name (it is then the window layer's, or not built yet).
+  bool Execute(std::string_view handler);
+  static bool HasCommand(std::string_view handler);
+
+  void InsertSymbol(unsigned char code);
+  void QuoteSelection(unsigned char open, unsigned char close);
+
+  // Asks every document window whether it may close; false keeps the frame open.
+  bool FormCloseQuery();
+
+  // Does the open-attribute filter refuse a file with these attributes?
+  bool OpenRefused(const FileAttributes& attributes) const;
+
+ private:
+  TEditForm* activeDocument();
+  // Creates a document window for a path and loads it; a file that could not be read closes
+  // its window again.
+  void openDocument(const std::string& path);
+  void openFromCommandLine(const std::string& argument);
+
+  Dialogs& dialogs_;
+  Registry& registry_;
+  Help& help_;
+  DocumentWindows& windows_;
+};
+
+// The Open dialog: title, filters and options.
+FileDialogRequest OpenDialogRequest();
+
+}  // namespace lumbrix

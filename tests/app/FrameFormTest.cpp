@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <list>
+#include <memory>
+
+#include "app/DocumentWindows.h"
+#include "app/FrameForm.h"
+#include "common/MemoryPane.h"
+#include "common/WinText.h"
+#include "document/EditForm.h"
+#include "settings/MemoryRegistry.h"
+#include "support/FakeDialogs.h"
+#include "support/TempDir.h"
+
+namespace lumbrix {
+namespace {
+
+using namespace lumbrix::literals;
+using lumbrix::testing::FakeDialogs;
+using lumbrix::testing::MemoryRegistry;
+using lumbrix::testing::TempDir;
+
+class RecordingHelp : public Help {
+ public:
+  void ShowContents() override { ++contents; }
+  void ShowTopic(int context) override { topics.push_back(context); }
+  int contents = 0;
+  std::vector<int> topics;
+};
+
+// Document windows on memory panes; the last created one is active.
+class MemoryWindows : public DocumentWindows {
+ public:
+  explicit MemoryWindows(Dialogs& dialogs) : dialogs_(dialogs) {}
+  // The windows take the frame's settings, which live in the frame.
+  const Settings* settings = nullptr;
+
+  TEditForm& CreateDocument() override {
+    auto& w = windows_.emplace_back();
+    w.form = std::make_unique<TEditForm>(*settings, dialogs_, w.code, w.plain);
+    maximizedAtCreation.push_back(maximized);
+    return *w.form;
+  }
+  void DestroyDocument(TEditForm& form) override {
+    windows_.remove_if([&](const Window& w) { return w.form.get() == &form; });
+    ++destroyed;
+  }
+  TEditForm* ActiveDocument() override {
+    return windows_.empty() ? nullptr : windows_.back().form.get();
+  }
+  std::vector<TEditForm*> Documents() override {
+    std::vector<TEditForm*> all;
+    for (auto& w : windows_) all.push_back(w.form.get());
+    return all;
+  }
+  bool FrameMaximized() const override { return maximized; }
+  void SetFrameMaximized(bool m) override { maximized = m; }
+
+  MemoryPane& Code(std::size_t i) { return std::next(windows_.begin(), i)->code; }
+  MemoryPane& Plain(std::size_t i) { return std::next(windows_.begin(), i)->plain; }
+  std::size_t Count() const { return windows_.size(); }
+
+  bool maximized = true;
+  std::vector<bool> maximizedAtCreation;
+  int destroyed = 0;
+
+ private:
+  struct Window {
+    MemoryPane code, plain;
+    std::unique_ptr<TEditForm> form;
+  };
+  Dialogs& dialogs_;
+  std::list<Window> windows_;
+};
+
+class FrameFormTest : public ::testing::Test {
+ protected:
+  FakeDialogs dialogs;
+  MemoryRegistry registry;
+  RecordingHelp help;
+  TFrameForm* frame = nullptr;
+  std::unique_ptr<MemoryWindows> windows;
+  std::unique_ptr<TFrameForm> owned;
+  TempDir dir;
+
+  void SetUp() override {
+    windows = std::make_unique<MemoryWindows>(dialogs);
+    owned = std::make_unique<TFrameForm>(dialogs, registry, help, *windows);
+    frame = owned.get();
+    windows->settings = &frame->settings;
+  }
+  std::vector<std::string> Captions() {
+    std::vector<std::string> c;
+    for (auto* f : windows->Documents()) c.push_back(f->Caption);
+    return c;
+  }
+};
+
+TEST_F(FrameFormTest, FirstPaintLoadsSettingsAppliesThemAndOpensTheCommandLineOnce) {
+  registry.keyExists = true;
+  registry.values["FMK"] = 1;
+  registry.values["PC"] = std::string("Мой редактор"_w);
+  const std::string page = dir.Write("a.htm", "<body>\r\n</body>");
+  bool chromeShown = false;
+  frame->ChromeChanged = [&] { chromeShown = true; };
+  EXPECT_TRUE(frame->FormPaint({page}));
+  EXPECT_EQ(frame->settings.FMK, 1);
+  EXPECT_EQ(frame->chrome.fileMenuKeys[0], "Ctrl+N");
+  EXPECT_EQ(frame->chrome.caption, "Мой редактор"_w);
+  EXPECT_TRUE(chromeShown);
+  ASSERT_EQ(windows->Count(), 1u);
+  // Painting again reloads nothing and reopens nothing.
+  registry.values["FMK"] = 0;
+  EXPECT_FALSE(frame->FormPaint({page}));
+  EXPECT_EQ(frame->settings.FMK, 1);
+  EXPECT_EQ(windows->Count(), 1u);
+}
+
+TEST_F(FrameFormTest, CommandLineSkipsTheTestSwitchAndReportsMissingFiles) {
+  frame->OpenCommandLine({"-test", "/test", "-TEST"});
+  EXPECT_EQ(windows->Count(), 0u);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, "Файла\n-TEST\nНЕТ В ПРИРОДЕ!"_w);
+  EXPECT_EQ(dialogs.messages[0].caption, "Ошибка открытия файла"_w);
+  EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Exclamation);
+}
+
+TEST_F(FrameFormTest, CommandLineWildcardsOpenEveryMatchInItsOwnWindow) {
+  dir.Write("b.htm", "<p>b</p>\r\n</body>");
+  dir.Write("a.htm", "<p>a</p>\r\n</body>");
+  dir.Write("c.css", "p {}");
+  std::filesystem::create_directory(dir.File("d.htm"));
+  frame->OpenCommandLine({dir.path() + "/*.htm", dir.path() + "/c.css"});
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"a.htm", "b.htm", "c.css"}));
+  // The folder is reported and skipped.
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            "Файл\n"_w.data() + dir.File("d.htm") + "\nНЕДОСТУПЕН!"_w.data());
+  EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Information);
+  // An HTML page gets the caret at the end of the line above "</body>"; others the focus only.
+  EXPECT_EQ(windows->Code(0).SelStart(), 8);
+  EXPECT_EQ(windows->Code(2).SelStart(), 0);
+  EXPECT_GT(windows->Code(2).FocusCount(), 0);
+  // The command line does not maximise the frame.
+  EXPECT_EQ(windows->maximizedAtCreation, (std::vector<bool>{true, true, true}));
+}
+
+TEST_F(FrameFormTest, ABareNameIsLookedUpInTheCurrentFolder) {
+  dir.Write("here.css", "x");
+  const auto old = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  frame->OpenCommandLine({"here.css"});
+  std::filesystem::current_path(old);
+  ASSERT_EQ(windows->Count(), 1u);
+  EXPECT_EQ(windows->Documents()[0]->FilePath,
+            std::filesystem::canonical(dir.path()).string() + "/here.css");
+}
+
+TEST_F(FrameFormTest, TheAttributeFilterFollowsTheSettings) {
+  FileAttributes a;
+  EXPECT_FALSE(frame->OpenRefused(a));
+  a.readOnly = true;
+  EXPECT_TRUE(frame->OpenRefused(a));  // always
+  a = {};
+  a.compressed = true;
+  EXPECT_FALSE(frame->OpenRefused(a));
+  frame->settings.NCF = true;
+  EXPECT_TRUE(frame->OpenRefused(a));
+  a = {};
+  a.hidden = true;
+  EXPECT_TRUE(frame->OpenRefused(a));
+  frame->settings.NHF = false;
+  EXPECT_FALSE(frame->OpenRefused(a));
+
+  // A hidden file on the command line is refused with the ban line.
+  frame->settings.NHF = true;
+  const std::string hidden = dir.Write(".hidden.htm", "x");
+  frame->OpenCommandLine({hidden});
+  EXPECT_EQ(windows->Count(), 0u);
+  EXPECT_EQ(dialogs.messages.back().text,
+            "Файл\n"_w.data() + hidden + "\nНЕДОСТУПЕН!\nЗАПРЕТ на изменение"_w.data());
+}
+
+TEST_F(FrameFormTest, OpenTakesEveryChosenFileAndClosesWindowsOfUnreadableOnes) {
+  const std::string good = dir.Write("g.htm", "<body></body>");
+  const std::string big = dir.Write("big.htm", std::string(70000, 'x'));
+  const std::string hidden = dir.Write(".h.htm", "x");
+  dialogs.fileAnswers.push_back(FileDialogResult{{big, hidden, good}, 1});
+  windows->maximized = false;
+  frame->Execute("OpenFile");
+  ASSERT_EQ(dialogs.openRequests.size(), 1u);
+  const FileDialogRequest& r = dialogs.openRequests[0];
+  EXPECT_TRUE(r.multiSelect);
+  ASSERT_EQ(r.filters.size(), 12u);
+  EXPECT_EQ(r.filters[3], "Java[Script], ECMAScript, ASP (java, js, asa)|*.java;*.js;*.asp;*.asa");
+  EXPECT_EQ(r.filters[11], "Всё подряд|*.*"_w);
+  EXPECT_EQ(Captions(), std::vector<std::string>{"g.htm"});
+  EXPECT_EQ(windows->destroyed, 1);  // the window of the file that was too large
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_EQ(dialogs.messages[0].text, "Файл слишком велик"_w);
+  EXPECT_EQ(dialogs.messages[1].text, "Файл НЕДОСТУПЕН!\nЗАПРЕТ на изменение"_w);
+  EXPECT_EQ(dialogs.messages[1].caption, hidden);
+  // Windows made from the menu are made in a maximised frame, which is then restored.
+  EXPECT_EQ(windows->maximizedAtCreation, (std::vector<bool>{true, true}));
+  EXPECT_FALSE(windows->maximized);
+}
+
+TEST_F(FrameFormTest, DocumentCommandsNeedADocumentAndActOnTheActivePane) {
+  for (const char* c :
+       {"Save", "SaveAs", "EditUndo", "EditCut", "EditPaste", "N24Click", "N34Click"})
+    EXPECT_TRUE(frame->Execute(c)) << c;
+  EXPECT_EQ(frame->EditForm, nullptr);
+  EXPECT_FALSE(frame->Execute("NewHtml"));  // not the frame form's
+
+  frame->OpenCommandLine({dir.Write("p.htm", "word")});
+  TEditForm& form = *windows->Documents()[0];
+  MemoryPane& code = windows->Code(0);
+  code.SetSelection(0, 4);
+  frame->Execute("N34Click");
+  EXPECT_EQ(code.Text(), "\xabword\xbb");
+  EXPECT_EQ(frame->EditForm, &form);
+  frame->Execute("N25Click");
+  EXPECT_EQ(code.Text(), "\xabword\xbb\xb0");
+  frame->Execute("EditUndo");
+  EXPECT_EQ(code.Text(), "\xabword\xbb");
+
+  // The plain-text pane when its tab is shown; it never marks the document modified.
+  form.ActiveTab = TEditForm::PageTab::Lumbrix;
+  code.SetModified(false);
+  frame->Execute("N28Click");
+  EXPECT_EQ(windows->Plain(0).Text(), "\x99");
+  EXPECT_FALSE(form.Modified());
+  frame->Execute("EditSelectAll");
+  EXPECT_EQ(windows->Plain(0).SelLength(), 1);
+}
+
+TEST_F(FrameFormTest, PastingIntoAPageWhoseCaptionIsItsTitleRetitlesIt) {
+  frame->settings.DC = 1;
+  frame->OpenCommandLine({dir.Write("t.htm", "")});
+  MemoryPane::Clipboard() = "<title>Новое</title>"_w.data();
+  frame->Execute("EditPaste");
+  EXPECT_EQ(windows->Documents()[0]->Caption, "Новое"_w);
+}
+
+TEST_F(FrameFormTest, ClosingTheFrameAsksEveryDocumentAndCancelKeepsIt) {
+  frame->OpenCommandLine({dir.Write("1.htm", "a"), dir.Write("2.htm", "b")});
+  windows->Code(0).SetModified(true);
+  windows->Code(1).SetModified(true);
+  dialogs.answers = {MsgAnswer::No, MsgAnswer::Cancel};
+  EXPECT_FALSE(frame->FormCloseQuery());
+  EXPECT_EQ(dialogs.messages.size(), 2u);
+  dialogs.answers = {MsgAnswer::No, MsgAnswer::No};
+  EXPECT_TRUE(frame->FormCloseQuery());
+}
+
+TEST_F(FrameFormTest, HelpContents) {
+  frame->Execute("N49Click");
+  EXPECT_EQ(help.contents, 1);
+}
+
+}  // namespace
+}  // namespace lumbrix
