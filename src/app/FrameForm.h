@@ -55,6 +55,8 @@ class TFrameForm {
   // Does the open-attribute filter refuse a file with these attributes?
   bool OpenRefused(const FileAttributes& attributes) const;
 
+  Dialogs& dialogs() { return dialogs_; }
+
  private:
   TEditForm* activeDocument();
   // Creates a document window for a path and loads it; a file that could not be read closes

@@ -1,14 +1,321 @@
 #include "app/qt/FrameWindow.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/MenuTable.h"
+#include "app/qt/FrameActions.h"
+#include "common/Platform.h"
+#include "common/qt/CodePane.h"
+#include "common/qt/WinQString.h"
+#include "document/EditForm.h"
+#include "document/qt/EditFormView.h"
 
 namespace lumbrix {
 
-FrameWindow::FrameWindow(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(this)) {
-  setWindowTitle(QStringLiteral("Lumbrix"));
+namespace {
+
+// A document window inside the frame. Closing it asks its form first, unless the frame has
+// already asked or the window is closed without asking (a file that could not be read).
+class DocumentSubWindow : public QMdiSubWindow {
+ public:
+  explicit DocumentSubWindow(EditFormView* view) : view_(view) {
+    setWidget(view);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(view->windowTitle());
+    QObject::connect(view, &EditFormView::captionChanged, this, &QWidget::setWindowTitle);
+  }
+  EditFormView* view() const { return view_; }
+  bool closeWithoutAsking = false;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    if (!closeWithoutAsking && !view_->form().FormCloseQuery()) {
+      event->ignore();
+      return;
+    }
+    QMdiSubWindow::closeEvent(event);
+  }
+
+ private:
+  EditFormView* view_;
+};
+
+// Commands the window layer runs itself rather than the frame form.
+bool isWindowCommand(const QString& handler) {
+  return handler.startsWith(QLatin1String("Window")) || handler == QLatin1String("Quit") ||
+         handler == QLatin1String("N11Click");
+}
+
+}  // namespace
+
+FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, QStringList arguments,
+                         QWidget* parent)
+    : QMainWindow(parent),
+      form_(dialogs, registry, help, *this),
+      help_(help),
+      arguments_(std::move(arguments)),
+      mdi_(new QMdiArea(this)),
+      label1_(new QLabel(this)) {
   setObjectName(QStringLiteral("FrameForm"));
+  setWindowTitle(QStringLiteral("Lumbrix"));
+  mdi_->setObjectName(QStringLiteral("MdiArea"));
+  mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
   setCentralWidget(mdi_);
-  resize(800, 600);
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar()->setSizeGripEnabled(true);
+
+  actions_ = std::make_unique<FrameActions>(this, [this](const QString& h) { run(h); });
+  for (QAction* a : findChildren<QAction*>()) {
+    const QString h = a->objectName();
+    if (h.isEmpty() || h.startsWith(QLatin1String("tool:"))) continue;
+    a->setEnabled(isWindowCommand(h) || TFrameForm::HasCommand(FromQString(h)));
+  }
+  for (QMenu* menu : actions_->menuHelpContexts().keys()) menu->installEventFilter(this);
+  connect(actions_->windowMenu(), &QMenu::aboutToShow, this, &FrameWindow::fillWindowMenu);
+
+  // A transparent, caption-less label over the client area, sized by the tool bar.
+  label1_->setObjectName(QStringLiteral("Label1"));
+  label1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  label1_->setAttribute(Qt::WA_TranslucentBackground);
+  label1_->move(50, 50);
+
+  form_.ChromeChanged = [this] { applyChrome(); };
+  installEventFilter(this);
+  resize(1024, 768);
+}
+
+FrameWindow::~FrameWindow() {
+  // Document forms go before the frame form that their windows refer to.
+  for (QMdiSubWindow* w : mdi_->subWindowList()) delete w;
+}
+
+void FrameWindow::run(const QString& handler) {
+  if (isWindowCommand(handler)) {
+    runWindowCommand(handler);
+    return;
+  }
+  form_.Execute(FromQString(handler));
+}
+
+void FrameWindow::paintEvent(QPaintEvent* event) {
+  QMainWindow::paintEvent(event);
+  if (!form_.FirstShowDone && !property("firstShowQueued").toBool()) {
+    // Messages of the first show need the event loop; the paint itself stays a paint.
+    setProperty("firstShowQueued", true);
+    QTimer::singleShot(0, this, &FrameWindow::firstShow);
+  }
+}
+
+void FrameWindow::firstShow() {
+  std::vector<std::string> arguments;
+  for (const QString& a : arguments_) arguments.push_back(FromQString(a));
+  form_.FormPaint(arguments);
+}
+
+void FrameWindow::applyChrome() {
+  actions_->applyChrome(form_.chrome);
+  setWindowTitle(ToQString(form_.chrome.caption));
+  layoutLabel1();
+}
+
+void FrameWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  layoutLabel1();
+}
+
+// The label spans the tool bar's buttons less 50 pixels, along the bar's direction.
+void FrameWindow::layoutLabel1() {
+  if (!actions_) return;
+  const bool horizontal = form_.chrome.toolBarPlacement == ToolBarPlacement::Top ||
+                          form_.chrome.toolBarPlacement == ToolBarPlacement::Bottom;
+  int sum = 0;
+  for (QToolButton* b : actions_->toolBar()->findChildren<QToolButton*>()) {
+    if (!b->isVisibleTo(actions_->toolBar())) continue;
+    sum += horizontal ? b->sizeHint().width() : b->sizeHint().height();
+  }
+  if (horizontal)
+    label1_->resize(std::max(0, sum - 50), 50);
+  else
+    label1_->resize(50, std::max(0, sum - 50));
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+  if (!form_.FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  for (QMdiSubWindow* w : mdi_->subWindowList())
+    static_cast<DocumentSubWindow*>(w)->closeWithoutAsking = true;
+  event->accept();
+}
+
+bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    int context = kFrameHelpContext;
+    if (auto* menu = qobject_cast<QMenu*>(watched)) {
+      context = actions_->menuHelpContexts().value(menu, kFrameHelpContext);
+    } else if (TEditForm* active = ActiveDocument()) {
+      if (EditFormView* view = viewOf(*active);
+          view && view->isAncestorOf(QApplication::focusWidget()))
+        context = view->helpContext();
+    }
+    help_.ShowTopic(context);
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+TEditForm& FrameWindow::CreateDocument() {
+  auto* view = new EditFormView(form_.settings, form_.dialogs(), nullptr);
+  auto* window = new DocumentSubWindow(view);
+  window->setMinimumSize(TEditForm::kMinWidth, TEditForm::kMinHeight);
+  view->codePane().widget()->installEventFilter(this);
+  mdi_->addSubWindow(window);
+  window->setWindowIcon(windowIcon());
+  // The document's client area starts at 623 x 366.
+  window->resize(window->size() - window->widget()->size() + QSize(623, 366));
+  if (view->form().Maximized)
+    window->showMaximized();
+  else
+    window->show();
+  mdi_->setActiveSubWindow(window);
+  return view->form();
+}
+
+void FrameWindow::DestroyDocument(TEditForm& form) {
+  for (QMdiSubWindow* w : mdi_->subWindowList()) {
+    auto* doc = static_cast<DocumentSubWindow*>(w);
+    if (&doc->view()->form() != &form) continue;
+    doc->closeWithoutAsking = true;
+    mdi_->removeSubWindow(doc);
+    delete doc;
+    return;
+  }
+}
+
+EditFormView* FrameWindow::viewOf(const TEditForm& form) const {
+  for (QMdiSubWindow* w : mdi_->subWindowList()) {
+    auto* doc = static_cast<DocumentSubWindow*>(w);
+    if (&doc->view()->form() == &form) return doc->view();
+  }
+  return nullptr;
+}
+
+TEditForm* FrameWindow::ActiveDocument() {
+  QMdiSubWindow* w = mdi_->currentSubWindow();
+  if (!w) w = mdi_->activeSubWindow();
+  if (!w && !mdi_->subWindowList().isEmpty()) w = mdi_->subWindowList().last();
+  return w ? &static_cast<DocumentSubWindow*>(w)->view()->form() : nullptr;
+}
+
+std::vector<TEditForm*> FrameWindow::Documents() {
+  std::vector<TEditForm*> all;
+  for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
+    all.push_back(&static_cast<DocumentSubWindow*>(w)->view()->form());
+  return all;
+}
+
+bool FrameWindow::FrameMaximized() const {
+  return isMaximized();
+}
+
+void FrameWindow::SetFrameMaximized(bool maximized) {
+  if (maximized)
+    showMaximized();
+  else
+    showNormal();
+}
+
+void FrameWindow::runWindowCommand(const QString& h) {
+  if (h == QLatin1String("Quit")) {
+    close();
+  } else if (h == QLatin1String("N11Click")) {
+    if (showAbout) showAbout();
+  } else if (h == QLatin1String("WindowCascade1")) {
+    mdi_->cascadeSubWindows();
+  } else if (h == QLatin1String("WindowTileHorizontal1")) {
+    tile(Qt::Horizontal);
+  } else if (h == QLatin1String("WindowTileVertical1")) {
+    tile(Qt::Vertical);
+  } else if (h == QLatin1String("WindowArrange1")) {
+    arrangeMinimized();
+  } else if (h == QLatin1String("WindowMinimizeAll1")) {
+    for (QMdiSubWindow* w : mdi_->subWindowList()) w->showMinimized();
+  } else if (h == QLatin1String("WindowClose1")) {
+    mdi_->closeActiveSubWindow();
+  }
+}
+
+// Horizontal tiling stacks the windows one above the other, each as wide as the area; vertical
+// tiling puts them side by side.
+void FrameWindow::tile(Qt::Orientation orientation) {
+  QList<QMdiSubWindow*> windows;
+  for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
+    if (!w->isMinimized()) windows << w;
+  if (windows.isEmpty()) return;
+  const QRect area = mdi_->viewport()->rect();
+  const int n = static_cast<int>(windows.size());
+  for (int i = 0; i < n; ++i) {
+    QMdiSubWindow* w = windows[i];
+    w->showNormal();
+    if (orientation == Qt::Horizontal) {
+      const int h = area.height() / n;
+      w->setGeometry(0, i * h, area.width(), i == n - 1 ? area.height() - i * h : h);
+    } else {
+      const int wd = area.width() / n;
+      w->setGeometry(i * wd, 0, i == n - 1 ? area.width() - i * wd : wd, area.height());
+    }
+  }
+}
+
+void FrameWindow::arrangeMinimized() {
+  const QRect area = mdi_->viewport()->rect();
+  int x = 0;
+  int y = area.bottom();
+  for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+    if (!w->isMinimized()) continue;
+    const QSize s = w->size();
+    if (x + s.width() > area.width() && x > 0) {
+      x = 0;
+      y -= s.height();
+    }
+    w->move(x, y - s.height() + 1);
+    x += s.width();
+  }
+}
+
+// The window menu ends with the list of open documents; the current one is checked.
+void FrameWindow::fillWindowMenu() {
+  QMenu* menu = actions_->windowMenu();
+  for (QAction* a : menu->actions())
+    if (a->property("documentEntry").toBool()) {
+      menu->removeAction(a);
+      delete a;
+    }
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+  if (windows.isEmpty()) return;
+  QAction* separator = menu->addSeparator();
+  separator->setProperty("documentEntry", true);
+  int number = 1;
+  for (QMdiSubWindow* w : windows) {
+    QAction* a = menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(w->windowTitle()));
+    a->setProperty("documentEntry", true);
+    a->setCheckable(true);
+    a->setChecked(w == mdi_->currentSubWindow());
+    connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });
+  }
 }
 
 }  // namespace lumbrix

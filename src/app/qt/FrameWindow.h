@@ -1,22 +1,75 @@
-// The frame window: the program's main window that holds the document windows.
+// The frame window: the main window holding the document windows, its menus, tool bar and status
+// bar. It shows the frame form's state and forwards every command to it by handler name.
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
+#include <memory>
 
+#include "app/DocumentWindows.h"
+#include "app/FrameForm.h"
+
+class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace lumbrix {
 
-class FrameWindow : public QMainWindow {
+class Dialogs;
+class EditFormView;
+class FrameActions;
+class Help;
+class Registry;
+
+class FrameWindow : public QMainWindow, public DocumentWindows {
   Q_OBJECT
 
  public:
-  explicit FrameWindow(QWidget* parent = nullptr);
+  FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, QStringList arguments = {},
+              QWidget* parent = nullptr);
+  ~FrameWindow() override;
 
+  TFrameForm& form() { return form_; }
   QMdiArea* mdiArea() const { return mdi_; }
+  FrameActions& actions() const { return *actions_; }
+  QLabel* label1() const { return label1_; }
+  // Runs a command of a menu item or tool button by its handler name.
+  void run(const QString& handler);
+  // Shows the About box; set by the program (the box lives with the application).
+  std::function<void()> showAbout;
+
+  // DocumentWindows
+  TEditForm& CreateDocument() override;
+  void DestroyDocument(TEditForm& form) override;
+  TEditForm* ActiveDocument() override;
+  std::vector<TEditForm*> Documents() override;
+  bool FrameMaximized() const override;
+  void SetFrameMaximized(bool maximized) override;
+
+  EditFormView* viewOf(const TEditForm& form) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void firstShow();
+  void applyChrome();
+  void layoutLabel1();
+  void runWindowCommand(const QString& handler);
+  void fillWindowMenu();
+  void tile(Qt::Orientation orientation);
+  void arrangeMinimized();
+
+  TFrameForm form_;
+  Help& help_;
+  QStringList arguments_;
   QMdiArea* mdi_;
+  QLabel* label1_;
+  std::unique_ptr<FrameActions> actions_;
+  bool closing_ = false;
 };
 
 }  // namespace lumbrix

@@ -1,0 +1,152 @@
+#include "document/qt/EditFormView.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "common/qt/CodePane.h"
+#include "common/qt/PlainPane.h"
+#include "common/qt/WinQString.h"
+#include "document/EditForm.h"
+
+namespace lumbrix {
+
+namespace {
+
+constexpr int kLumbrixTab = 0;
+constexpr int kCodeTab = 1;
+
+QColor colorOf(std::uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+}  // namespace
+
+EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent),
+      code_(std::make_unique<CodePane>()),
+      plain_(std::make_unique<PlainPane>()),
+      tabs_(new QTabWidget(this)),
+      encodeType_(new QComboBox),
+      lfcrType_(new QComboBox),
+      translate_(new QToolButton) {
+  setObjectName(QStringLiteral("EditForm"));
+  setMinimumSize(TEditForm::kMinWidth, TEditForm::kMinHeight);
+  resize(623, 366);
+
+  // The plain-text pane: navy text, accepts the tab key.
+  QPlainTextEdit* plainEdit = plain_->widget();
+  plainEdit->setObjectName(QStringLiteral("LumbrixEditor"));
+  QPalette palette = plainEdit->palette();
+  palette.setColor(QPalette::Text, QColor(0, 0, 128));
+  plainEdit->setPalette(palette);
+  plainEdit->setTabChangesFocus(false);
+
+  QsciScintilla* codeEdit = code_->widget();
+  codeEdit->setObjectName(QStringLiteral("CodeEditor"));
+
+  encodeType_->setObjectName(QStringLiteral("EncodeType"));
+  encodeType_->addItems({QStringLiteral("WIN"), QStringLiteral("KOI8"), QStringLiteral("ISO")});
+  encodeType_->setToolTip(QStringLiteral("Кодировка"));
+  encodeType_->setStatusTip(encodeType_->toolTip());
+  lfcrType_->setObjectName(QStringLiteral("LFCRType"));
+  lfcrType_->addItems({QStringLiteral("CR+LF"), QStringLiteral("LF")});
+  lfcrType_->setToolTip(QStringLiteral("Тип перевода строки"));
+  lfcrType_->setStatusTip(lfcrType_->toolTip());
+  translate_->setObjectName(QStringLiteral("TranslateButton"));
+  translate_->setCheckable(true);
+  translate_->setText(QStringLiteral("Преобр."));
+  translate_->setToolTip(QStringLiteral("Преобразовать"));
+  translate_->setStatusTip(translate_->toolTip());
+
+  auto* codePage = new QWidget;
+  codePage->setObjectName(QStringLiteral("TabCode"));
+  auto* codeLayout = new QVBoxLayout(codePage);
+  codeLayout->setContentsMargins(0, 0, 0, 0);
+  codeLayout->setSpacing(2);
+  codeLayout->addWidget(codeEdit, 1);
+  auto* boxes = new QHBoxLayout;
+  boxes->setContentsMargins(2, 0, 2, 2);
+  boxes->addWidget(encodeType_);
+  boxes->addWidget(lfcrType_);
+  boxes->addWidget(translate_);
+  boxes->addStretch(1);
+  codeLayout->addLayout(boxes);
+
+  auto* plainPage = new QWidget;
+  plainPage->setObjectName(QStringLiteral("TabLumbrix"));
+  auto* plainLayout = new QVBoxLayout(plainPage);
+  plainLayout->setContentsMargins(0, 0, 0, 0);
+  plainLayout->addWidget(plainEdit);
+
+  tabs_->setObjectName(QStringLiteral("PageControl1"));
+  tabs_->setTabPosition(QTabWidget::South);
+  tabs_->setStyleSheet(QStringLiteral("QTabBar::tab { width: 100px; }"));
+  tabs_->addTab(plainPage, QStringLiteral("Lumbrix-er"));
+  tabs_->addTab(codePage, QStringLiteral("HTML код"));
+  tabs_->setCurrentIndex(kCodeTab);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(tabs_);
+
+  form_ = std::make_unique<TEditForm>(settings, dialogs, *code_, *plain_);
+  form_->ViewChanged = [this] { render(); };
+
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+    form_->ActiveTab =
+        index == kLumbrixTab ? TEditForm::PageTab::Lumbrix : TEditForm::PageTab::Code;
+  });
+  // `activated` comes only from the user, never from render().
+  connect(encodeType_, &QComboBox::activated, this, [this](int index) {
+    form_->EncodeTypeIndex = index;
+    form_->EncodeTypeChange();
+  });
+  connect(lfcrType_, &QComboBox::activated, this, [this](int index) {
+    form_->LFCRTypeIndex = index;
+    form_->LFCRTypeChange();
+  });
+  connect(translate_, &QToolButton::toggled, this,
+          [this](bool down) { form_->TranslateDown = down; });
+
+  render();
+  codeEdit->setFocus();
+}
+
+EditFormView::~EditFormView() {
+  // The form refers to the panes: it goes first.
+  form_.reset();
+}
+
+int EditFormView::helpContext() const {
+  return tabs_->currentIndex() == kLumbrixTab ? 1 : 2;
+}
+
+void EditFormView::render() {
+  const TEditForm& f = *form_;
+  encodeType_->setCurrentIndex(f.EncodeTypeIndex);
+  lfcrType_->setCurrentIndex(f.LFCRTypeIndex);
+  {
+    const QSignalBlocker block(translate_);
+    translate_->setChecked(f.TranslateDown);
+  }
+  QsciScintilla* edit = code_->widget();
+  if (!f.UseSystemColors) {
+    edit->setPaper(colorOf(f.CodeBackground));
+    edit->setColor(colorOf(f.CodeTextColor));
+  }
+  const QFont font(ToQString(f.CodeFontFace), f.CodeFontSize);
+  if (edit->font() != font) edit->setFont(font);
+  const QString caption = ToQString(f.Caption);
+  if (windowTitle() != caption) {
+    setWindowTitle(caption);
+    emit captionChanged(caption);
+  }
+}
+
+}  // namespace lumbrix

@@ -1,0 +1,54 @@
+// The document window's view: the tabs "Lumbrix-er" and "HTML код" with their panes, and under
+// the code pane the encoding box, the line-end box and the convert toggle. It forwards their
+// events to the document form and shows the form's state.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QComboBox;
+class QTabWidget;
+class QToolButton;
+
+namespace lumbrix {
+
+class CodePane;
+class Dialogs;
+class PlainPane;
+class TEditForm;
+struct Settings;
+
+class EditFormView : public QWidget {
+  Q_OBJECT
+
+ public:
+  EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* parent = nullptr);
+  ~EditFormView() override;
+
+  TEditForm& form() { return *form_; }
+  CodePane& codePane() { return *code_; }
+  PlainPane& plainPane() { return *plain_; }
+  QTabWidget* tabs() const { return tabs_; }
+  QComboBox* encodeType() const { return encodeType_; }
+  QComboBox* lfcrType() const { return lfcrType_; }
+  QToolButton* translateButton() const { return translate_; }
+  // The help topic of the tab shown.
+  int helpContext() const;
+
+  // Shows the form's state: boxes, toggle, caption, colours and font.
+  void render();
+
+ signals:
+  void captionChanged(const QString& caption);
+
+ private:
+  std::unique_ptr<CodePane> code_;
+  std::unique_ptr<PlainPane> plain_;
+  std::unique_ptr<TEditForm> form_;
+  QTabWidget* tabs_;
+  QComboBox* encodeType_;
+  QComboBox* lfcrType_;
+  QToolButton* translate_;
+};
+
+}  // namespace lumbrix

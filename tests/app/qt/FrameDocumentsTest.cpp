@@ -1,0 +1,146 @@
+// Documents through the real frame: command-line opening, re-reading and converting through the
+// boxes, saving byte for byte, the close question, symbols from the menu.
+#include <Qsci/qsciscintilla.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QToolButton>
+
+#include "app/qt/FrameActions.h"
+#include "app/qt/FrameTestSupport.h"
+#include "common/WinText.h"
+#include "common/qt/CodePane.h"
+#include "document/EditForm.h"
+#include "document/qt/EditFormView.h"
+#include "support/TempDir.h"
+
+namespace lumbrix {
+namespace {
+
+using namespace lumbrix::literals;
+using lumbrix::testing::TempDir;
+
+QString native(const std::string& path) {
+  return QString::fromStdString(path);
+}
+
+EditFormView& viewAt(FrameFixture& f, int i) {
+  return *f.frame->viewOf(*f.frame->Documents().at(static_cast<std::size_t>(i)));
+}
+
+void choose(QComboBox* box, int index) {
+  box->setCurrentIndex(index);
+  emit box->activated(index);
+}
+
+const std::string kKoiFile = "\xf0\xd2\xc9\xd7\xc5\xd4, \xcd\xc9\xd2\n\xb3\xcc\xcb\xc1\n";
+const std::string kWinCrLf = "Привет, мир\r\nЁлка\r\n"_w.data();
+
+TEST(FrameDocuments, FilesOpenedFromTheCommandLineSaveBackByteForByte) {
+  TempDir dir;
+  std::string odd = "a\rb\nc\r\n";
+  odd.push_back('\0');
+  odd += "after zero \xff\x98";
+  const std::string win = dir.Write("win.htm", "<html><body>\r\n" + kWinCrLf + "</body></html>");
+  const std::string koi = dir.Write("koi.txt", kKoiFile);
+  const std::string raw = dir.Write("odd.c", odd);
+  FrameFixture f({native(win), native(koi), native(raw), QStringLiteral("-test")});
+  f.firstShow();
+  ASSERT_EQ(f.frame->Documents().size(), 3u);
+  EXPECT_TRUE(f.dialogs.messages.empty());
+  EXPECT_EQ(viewAt(f, 0).windowTitle(), QStringLiteral("win.htm"));
+
+  // The page has its caret at the end of the line above "</body>".
+  EXPECT_EQ(viewAt(f, 0).codePane().SelStart(), 14 + static_cast<int>(kWinCrLf.size()) - 2);
+
+  // Bytes survive the code pane, zero bytes and lone line ends included.
+  for (int i : {0, 2}) {
+    viewAt(f, i).form().SetModified(true);
+    f.frame->mdiArea()->setActiveSubWindow(f.frame->mdiArea()->subWindowList().at(i));
+    f.frame->run(QStringLiteral("Save"));
+  }
+  EXPECT_EQ(TempDir::Read(raw), odd);
+  EXPECT_EQ(TempDir::Read(win), "<html><body>\r\n" + kWinCrLf + "</body></html>");
+
+  // KOI8 re-reads the LF file; the line-end box shows LF.
+  EditFormView& k = viewAt(f, 1);
+  choose(k.encodeType(), 1);
+  EXPECT_EQ(k.codePane().Text(), kWinCrLf);
+  EXPECT_EQ(k.lfcrType()->currentText(), QStringLiteral("LF"));
+  EXPECT_FALSE(k.form().Modified());
+  EXPECT_EQ(k.codePane().widget()->text(), QStringLiteral("Привет, мир\r\nЁлка\r\n"));
+
+  // Convert it to ISO with CR LF: the toggle down keeps the text and writes it converted.
+  k.translateButton()->setChecked(true);
+  choose(k.encodeType(), 2);
+  EXPECT_EQ(k.codePane().Text(), kWinCrLf);
+  EXPECT_FALSE(k.translateButton()->isChecked());
+  choose(k.lfcrType(), 0);
+  f.frame->mdiArea()->setActiveSubWindow(f.frame->mdiArea()->subWindowList().at(1));
+  f.frame->run(QStringLiteral("Save"));
+  EXPECT_EQ(TempDir::Read(koi), "\xbf\xe0\xd8\xd2\xd5\xe2, \xdc\xd8\xe0\r\n\xa1\xdb\xda\xd0\r\n");
+}
+
+TEST(FrameDocuments, CommandLineWildcardsAndRefusedFiles) {
+  TempDir dir;
+  dir.Write("a.css", "a {}");
+  dir.Write("b.css", "b {}");
+  dir.Write(".hidden.css", "h {}");
+  dir.Write("big.css", std::string(70000, ' '));
+  FrameFixture f({native(dir.path() + "/*.css"), native(dir.path() + "/missing.css")});
+  f.firstShow();
+  QStringList titles;
+  for (QMdiSubWindow* w : f.frame->mdiArea()->subWindowList(QMdiArea::CreationOrder))
+    titles << w->windowTitle();
+  EXPECT_EQ(titles, (QStringList{QStringLiteral("a.css"), QStringLiteral("b.css")}));
+  ASSERT_EQ(f.dialogs.messages.size(), 3u);
+  EXPECT_EQ(f.dialogs.messages[0].text.find("ЗАПРЕТ на изменение"_w) != std::string::npos, true);
+  EXPECT_EQ(f.dialogs.messages[1].text, "Файл слишком велик"_w);
+  EXPECT_EQ(f.dialogs.messages[2].text,
+            "Файла\n"_w.data() + dir.path() + "/missing.css" + "\nНЕТ В ПРИРОДЕ!"_w.data());
+}
+
+TEST(FrameDocuments, ClosingAskAndAnswers) {
+  TempDir dir;
+  const std::string path = dir.Write("p.htm", "x");
+  FrameFixture f({native(path)});
+  f.firstShow();
+  EditFormView& v = viewAt(f, 0);
+  v.codePane().SetSelection(1, 0);
+  v.codePane().ReplaceSelection("y");
+  ASSERT_TRUE(v.form().Modified());
+  QMdiSubWindow* w = f.frame->mdiArea()->subWindowList().at(0);
+
+  f.dialogs.answers = {MsgAnswer::Cancel};
+  EXPECT_FALSE(w->close());
+  EXPECT_EQ(f.dialogs.messages.back().text, "Записать "_w.data() + path + "?");
+  EXPECT_EQ(f.frame->Documents().size(), 1u);
+
+  // The frame stays open when a document says Cancel.
+  f.dialogs.answers = {MsgAnswer::Cancel};
+  EXPECT_FALSE(f.frame->close());
+
+  f.dialogs.answers = {MsgAnswer::Yes};
+  EXPECT_TRUE(w->close());
+  EXPECT_EQ(TempDir::Read(path), "xy");
+  QTest::qWait(1);
+  EXPECT_TRUE(f.frame->Documents().empty());
+}
+
+TEST(FrameDocuments, SymbolsFromTheMenuGoToTheActivePane) {
+  TempDir dir;
+  FrameFixture f({native(dir.Write("s.txt", "word"))});
+  f.firstShow();
+  EditFormView& v = viewAt(f, 0);
+  v.codePane().SetSelection(0, 4);
+  f.frame->actions().action(QStringLiteral("N33Click"))->trigger();
+  EXPECT_EQ(v.codePane().Text(), "\x93word\x94");
+  f.frame->actions().action(QStringLiteral("N31Click"))->trigger();
+  EXPECT_EQ(v.codePane().widget()->text(), QStringLiteral("“word”—"));
+}
+
+}  // namespace
+}  // namespace lumbrix

@@ -1,0 +1,43 @@
+// A real frame window on the offscreen platform with scripted dialogs, an in-memory registry
+// and a help that records what it was asked.
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "app/qt/FrameWindow.h"
+#include "common/Platform.h"
+#include "settings/MemoryRegistry.h"
+#include "support/FakeDialogs.h"
+
+namespace lumbrix {
+
+class RecordingHelp : public Help {
+ public:
+  void ShowContents() override { ++contents; }
+  void ShowTopic(int context) override { topics.push_back(context); }
+  int contents = 0;
+  std::vector<int> topics;
+};
+
+struct FrameFixture {
+  testing::FakeDialogs dialogs;
+  testing::MemoryRegistry registry;
+  RecordingHelp help;
+  std::unique_ptr<FrameWindow> frame;
+
+  explicit FrameFixture(QStringList arguments = {}) {
+    frame = std::make_unique<FrameWindow>(dialogs, registry, help, std::move(arguments));
+  }
+  // Shows the frame and lets its first paint run.
+  void firstShow() {
+    frame->show();
+    for (int i = 0; i < 5 && !frame->form().FirstShowDone; ++i) {
+      frame->repaint();
+      QTest::qWait(10);
+    }
+  }
+};
+
+}  // namespace lumbrix

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# End to end: the real program under Xvfb with two files on the command line. It types into the
+# document opened last (the active one), saves it with the classic key F2 and quits with Ctrl+Q;
+# that file must hold the typed text with its LF line ends kept, and the other file must be
+# untouched. A screenshot is left in the build folder for a person to look at.
+set -euo pipefail
+
+if [ "${1:-}" = "--inside-display" ]; then
+  program=$2 work=$3 shots=$4
+  "$program" "$work/page.htm" "$work/style.css" &
+  pid=$!
+  for _ in $(seq 50); do
+    xdotool search --name '^Lumbrix$' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  sleep 0.5
+  win=$(xdotool search --name '^Lumbrix$' | head -1)
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
+  xdotool key ctrl+Home
+  xdotool type --delay 20 'h1 { }'
+  xdotool key Return F2
+  sleep 0.5
+  import -window root "$shots/frame-opened.png"
+  kill -0 "$pid"
+  xdotool key --clearmodifiers ctrl+q
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || exit 0; sleep 0.1; done
+  kill "$pid"
+  echo "the program did not quit"
+  exit 1
+fi
+
+program=$1
+shots=${2:-$(dirname "$program")/e2e}
+mkdir -p "$shots"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+printf '<html>\r\n<body>\r\n\r\n</body>\r\n</html>' > "$work/page.htm"
+cp "$work/page.htm" "$work/page.orig"
+printf 'p { color: red }\n' > "$work/style.css"
+
+xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside-display "$program" "$work" "$shots"
+
+cmp "$work/page.htm" "$work/page.orig"
+printf 'h1 { }\np { color: red }\n' | cmp - "$work/style.css"
+test -s "$shots/frame-opened.png"
+echo "e2e: ok, screenshot in $shots/frame-opened.png"
