@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include "common/MemoryPane.h"
+#include "common/WinText.h"
+#include "common/qt/CodePane.h"
+
+namespace lumbrix {
+namespace {
+
+using namespace lumbrix::literals;
+using Sci = QsciScintillaBase;
+
+std::string allBytes() {
+  std::string all;
+  for (int c = 0; c < 256; ++c) all.push_back(static_cast<char>(c));
+  return all + "\r\nx\ry\nz\r\n\r\r\n\n" + std::string(3, '\0') + "end";
+}
+
+TEST(CodePane, EveryByteAndEveryLineEndLoadsAndReadsBackExactly) {
+  CodePane pane;
+  const std::string text = allBytes();
+  pane.SetText(text);
+  EXPECT_EQ(pane.Text(), text);
+  EXPECT_EQ(pane.TextLength(), static_cast<int>(text.size()));
+  for (int start : {0, 10, 127, 200, 255, 256, 257, 260}) {
+    EXPECT_EQ(pane.TextRange(start, 9), text.substr(start, 9)) << start;
+  }
+}
+
+TEST(CodePane, PositionsMapToScintillaBytesAndBackAtEveryPlace) {
+  CodePane pane;
+  const std::string text =
+      std::string("<p>Привет</p>\r\nёж\rЯ\n\r\nabc Ђ…™"_w) + std::string("\r\n");
+  pane.SetText(text);
+  const std::string utf8 = WinToUtf8(text);
+  for (int pos = 0; pos <= static_cast<int>(text.size()); ++pos) {
+    const long expected = static_cast<long>(WinToUtf8(text.substr(0, pos)).size());
+    EXPECT_EQ(pane.toBytes(pos), expected) << pos;
+    EXPECT_EQ(pane.toChars(expected), pos) << pos;
+  }
+  EXPECT_EQ(pane.toBytes(100000), static_cast<long>(utf8.size()));
+}
+
+TEST(CodePane, SetTextKeepsTheModifiedFlagAndClearsUndo) {
+  CodePane pane;
+  pane.SetText("abc");
+  EXPECT_FALSE(pane.Modified());
+  pane.SetModified(true);
+  pane.SetText("def");
+  EXPECT_TRUE(pane.Modified());
+  pane.Undo();
+  EXPECT_EQ(pane.Text(), "def");
+  pane.SetModified(false);
+  pane.SetText("ghi");
+  EXPECT_FALSE(pane.Modified());
+}
+
+TEST(CodePane, ReplaceSelectionIsOneUndoStepAndSignalsAtOnce) {
+  CodePane pane;
+  QSignalSpy changes(&pane, &CodePane::textChanged);
+  QSignalSpy modified(&pane, &CodePane::modificationChanged);
+  pane.SetText("one two three");
+  changes.clear();
+  pane.SetSelection(4, 3);
+  pane.ReplaceSelection(std::string("<b>два\r\nдва</b>"_w));
+  EXPECT_EQ(pane.Text(), "one <b>два\r\nдва</b> three"_w);
+  EXPECT_EQ(pane.SelStart(), 4 + 15);
+  EXPECT_EQ(pane.SelLength(), 0);
+  EXPECT_TRUE(pane.Modified());
+  EXPECT_EQ(changes.count(), 1);
+  ASSERT_EQ(modified.count(), 1);
+  pane.Undo();
+  EXPECT_EQ(pane.Text(), "one two three");
+  EXPECT_TRUE(pane.Modified()) << "undo never clears the flag";
+}
+
+TEST(CodePane, ColouringAddsNoUndoStepAndLeavesTheFlag) {
+  CodePane pane;
+  pane.SetText(std::string("<b>жирный</b>"_w));
+  pane.SetTextColor(0, 3, 0x0000FF);
+  pane.SetTextColor(3, 6, 0x00FF00);
+  pane.SetTextColor(9, 4, 0x0000FF);
+  EXPECT_FALSE(pane.Modified());
+  EXPECT_FALSE(pane.widget()->isUndoAvailable());
+  QsciScintilla* w = pane.widget();
+  const long style = w->SendScintilla(Sci::SCI_GETSTYLEAT, pane.toBytes(4));
+  EXPECT_GE(style, 40);
+  EXPECT_EQ(w->SendScintilla(Sci::SCI_STYLEGETFORE, static_cast<unsigned long>(style)), 0x00FF00);
+  EXPECT_EQ(w->SendScintilla(Sci::SCI_GETSTYLEAT, pane.toBytes(0)),
+            w->SendScintilla(Sci::SCI_GETSTYLEAT, pane.toBytes(10)));
+}
+
+TEST(CodePane, TypedKeysMarkModifiedAndReadBackInWindows1251) {
+  CodePane pane;
+  QSignalSpy changes(&pane, &CodePane::textChanged);
+  pane.SetText("ab\r\ncd");
+  pane.SetSelection(2, 0);
+  changes.clear();
+  QsciScintilla* w = pane.widget();
+  QTest::keyClick(w, Qt::Key_X);
+  for (const QChar ch : QStringLiteral("Жё"))
+    QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QStringLiteral("₽"), Qt::NoModifier);
+  QTest::keyClick(w, Qt::Key_Return);
+  EXPECT_TRUE(pane.Modified());
+  EXPECT_EQ(pane.Text(), "abxЖё?\r\n\r\ncd"_w);
+  EXPECT_EQ(pane.SelStart(), 8);
+  EXPECT_EQ(pane.TextLength(), 12);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(changes.count(), 1) << "one notification per turn of the event loop";
+  QTest::keyClick(w, Qt::Key_Backspace);
+  EXPECT_EQ(pane.Text(), "abxЖё?\r\ncd"_w) << "Backspace takes CR LF as one";
+}
+
+TEST(CodePane, HomeGoesToTheLineStartNotToTheFirstNonBlank) {
+  CodePane pane;
+  pane.SetText("x\r\n    indented");
+  pane.SetSelection(12, 0);
+  QTest::keyClick(pane.widget(), Qt::Key_Home);
+  EXPECT_EQ(pane.SelStart(), 3);
+}
+
+TEST(CodePane, FindIsCaseInsensitiveInWindows1251) {
+  CodePane pane;
+  pane.SetText(std::string("<P>Ёлка\r\nЁЛКА ёлка</p>"_w));
+  EXPECT_EQ(pane.Find(std::string("ёлка"_w), 0, -1), 3);
+  EXPECT_EQ(pane.Find(std::string("ёлка"_w), 4, -1), 9);
+  EXPECT_EQ(pane.Find(std::string("ёлка"_w), 4, -1, true), 14);
+  EXPECT_EQ(pane.Find("</P>", 0, -1), 18);
+}
+
+}  // namespace
+}  // namespace lumbrix
