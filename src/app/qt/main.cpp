@@ -1,6 +1,9 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTranslator>
 #include <exception>
 
 #include "app/AboutBox.h"
@@ -17,6 +20,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumbrix"));
   QApplication::setWindowIcon(lumbrix::FrameActions::programIcon());
+  // Qt's own dialogs (file choosers, colour and font choosers) speak Russian too.
+  QTranslator qtTranslator;
+  if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTranslator);
   try {
     lumbrix::QtDialogs dialogs;
     lumbrix::QtShell shell;

@@ -141,7 +141,10 @@ void EditFormView::render() {
     edit->setColor(colorOf(f.CodeTextColor));
   }
   const QFont font(ToQString(f.CodeFontFace), f.CodeFontSize);
-  if (edit->font() != font) edit->setFont(font);
+  if (font != appliedFont_) {
+    code_->setFont(font);
+    appliedFont_ = font;
+  }
   const QString caption = ToQString(f.Caption);
   if (windowTitle() != caption) {
     setWindowTitle(caption);

@@ -3,6 +3,7 @@
 // events to the document form and shows the form's state.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <memory>
 
@@ -49,6 +50,7 @@ class EditFormView : public QWidget {
   QComboBox* encodeType_;
   QComboBox* lfcrType_;
   QToolButton* translate_;
+  QFont appliedFont_;
 };
 
 }  // namespace lumbrix

@@ -41,7 +41,8 @@ const std::string kWinCrLf = "Привет, мир\r\nЁлка\r\n"_w.data();
 
 TEST(FrameDocuments, FilesOpenedFromTheCommandLineSaveBackByteForByte) {
   TempDir dir;
-  std::string odd = "a\rb\nc\r\n";
+  // A CR LF file (its first LF follows a CR) keeps its lone CR and lone LF as they are.
+  std::string odd = "a\r\nb\rc\nd";
   odd.push_back('\0');
   odd += "after zero \xff\x98";
   const std::string win = dir.Write("win.htm", "<html><body>\r\n" + kWinCrLf + "</body></html>");
