@@ -162,7 +162,16 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+  const auto* key = static_cast<QKeyEvent*>(event);
+  // The code pane claims every key with Shift alone as typing, which would keep Shift+F1,
+  // Shift+F2 and Shift+F4 from the menu: function keys always go to the menu's shortcuts.
+  if (event->type() == QEvent::ShortcutOverride && key->key() >= Qt::Key_F1 &&
+      key->key() <= Qt::Key_F35) {
+    event->ignore();
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_F1 &&
+      key->modifiers() == Qt::NoModifier) {
     int context = kFrameHelpContext;
     if (auto* menu = qobject_cast<QMenu*>(watched)) {
       context = actions_->menuHelpContexts().value(menu, kFrameHelpContext);

@@ -145,3 +145,29 @@ TEST(FrameDocuments, SymbolsFromTheMenuGoToTheActivePane) {
 
 }  // namespace
 }  // namespace lumbrix
+
+namespace lumbrix {
+namespace {
+
+TEST(FrameHelp, F1ShowsTheTopicOfTheFocusedPlaceAndShiftF1TheAboutBox) {
+  TempDir dir;
+  FrameFixture f({native(dir.Write("h.htm", "x"))});
+  f.firstShow();
+  int abouts = 0;
+  f.frame->showAbout = [&] { ++abouts; };
+  f.frame->activateWindow();
+  QWidget* code = viewAt(f, 0).codePane().widget();
+  code->setFocus();
+  QTest::keyClick(code, Qt::Key_F1);
+  QTest::keyClick(f.frame.get(), Qt::Key_F1);
+  ASSERT_EQ(f.help.topics.size(), 2u);
+  EXPECT_EQ(f.help.topics[0], 2);  // the code tab
+  QTest::keyClick(code, Qt::Key_F1, Qt::ShiftModifier);
+  EXPECT_EQ(abouts, 1);
+  EXPECT_EQ(f.help.topics.size(), 2u);
+  f.frame->actions().action(QStringLiteral("N49Click"))->trigger();
+  EXPECT_EQ(f.help.contents, 1);
+}
+
+}  // namespace
+}  // namespace lumbrix
