@@ -11,10 +11,10 @@ enum class MenuKind { Menu, Item, Submenu, EndSubmenu, Separator };
 
 struct MenuEntry {
   MenuKind kind;
-  std::string_view handler;  // the action or handler it runs ("" for menus and submenus)
-  std::string_view caption;  // Windows-1251, with its accelerator ampersand
-  std::string_view key;      // key name as the platform's text-to-shortcut conversion takes it
-  std::string_view hint;     // Windows-1251, shown in the status bar
+  std::string_view handler = {};  // the action or handler it runs ("" for menus and submenus)
+  std::string_view caption = {};  // Windows-1251, with its accelerator ampersand
+  std::string_view key = {};      // key name as the platform's text-to-shortcut conversion takes
+  std::string_view hint = {};     // Windows-1251, shown in the status bar
   int helpContext = 0;
   std::string_view secondKey = {};  // a further key of the action
 };

@@ -50,6 +50,10 @@ const std::array<short, kReverseSize>& reverseTable() {
 
 }  // namespace
 
+int WinByteOf(char32_t u) {
+  return u < kReverseSize ? reverseTable()[u] : -1;
+}
+
 std::string WinToUtf8(std::string_view win) {
   const Utf8Table& t = utf8Table();
   std::string out;
@@ -105,7 +109,7 @@ bool Utf8ToWin(std::string_view utf8, std::string& out) {
       continue;
     }
     i += 1 + extra;
-    const int w = u < kReverseSize ? reverseTable()[u] : -1;
+    const int w = WinByteOf(u);
     if (w < 0) {
       ok = false;
       out.push_back('?');

@@ -76,6 +76,9 @@ constexpr int UnicodeToWin(char32_t u) {
   return -1;
 }
 
+// The Windows-1251 byte of a Unicode character, or -1: a table lookup for text conversion.
+int WinByteOf(char32_t u);
+
 // Windows-1251 text to UTF-8 (for Qt and for file names on POSIX systems).
 std::string WinToUtf8(std::string_view win);
 

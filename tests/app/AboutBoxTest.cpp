@@ -6,20 +6,14 @@
 
 #include "app/AboutBox.h"
 #include "common/WinText.h"
+#include "support/RecordingPorts.h"
 
 namespace lumbrix {
 namespace {
 
-using namespace lumbrix::literals;
+using lumbrix::testing::RecordingShell;
 
-class RecordingShell : public Shell {
- public:
-  bool Open(const std::string& target) override {
-    opened.push_back(target);
-    return true;
-  }
-  std::vector<std::string> opened;
-};
+using namespace lumbrix::literals;
 
 struct Point {
   int x;

@@ -12,23 +12,18 @@
 #include "document/EditForm.h"
 #include "settings/MemoryRegistry.h"
 #include "support/FakeDialogs.h"
+#include "support/RecordingPorts.h"
 #include "support/TempDir.h"
 
 namespace lumbrix {
 namespace {
 
+using lumbrix::testing::RecordingHelp;
+
 using namespace lumbrix::literals;
 using lumbrix::testing::FakeDialogs;
 using lumbrix::testing::MemoryRegistry;
 using lumbrix::testing::TempDir;
-
-class RecordingHelp : public Help {
- public:
-  void ShowContents() override { ++contents; }
-  void ShowTopic(int context) override { topics.push_back(context); }
-  int contents = 0;
-  std::vector<int> topics;
-};
 
 // Document windows on memory panes; the last created one is active.
 class MemoryWindows : public DocumentWindows {

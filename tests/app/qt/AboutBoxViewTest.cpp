@@ -7,18 +7,12 @@
 
 #include "app/AboutBox.h"
 #include "app/qt/AboutBoxView.h"
+#include "support/RecordingPorts.h"
 
 namespace lumbrix {
 namespace {
 
-class RecordingShell : public Shell {
- public:
-  bool Open(const std::string& target) override {
-    opened.push_back(target);
-    return true;
-  }
-  std::vector<std::string> opened;
-};
+using lumbrix::testing::RecordingShell;
 
 struct AboutBoxViewTest : ::testing::Test {
   RecordingShell shell;

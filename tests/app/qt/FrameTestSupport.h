@@ -10,21 +10,14 @@
 #include "common/Platform.h"
 #include "settings/MemoryRegistry.h"
 #include "support/FakeDialogs.h"
+#include "support/RecordingPorts.h"
 
 namespace lumbrix {
-
-class RecordingHelp : public Help {
- public:
-  void ShowContents() override { ++contents; }
-  void ShowTopic(int context) override { topics.push_back(context); }
-  int contents = 0;
-  std::vector<int> topics;
-};
 
 struct FrameFixture {
   testing::FakeDialogs dialogs;
   testing::MemoryRegistry registry;
-  RecordingHelp help;
+  testing::RecordingHelp help;
   std::unique_ptr<FrameWindow> frame;
 
   explicit FrameFixture(QStringList arguments = {}) {
