@@ -164,7 +164,9 @@ TEST(FrameCensus, ToolBarCarriesItsHintsInOrder) {
     out += (a->isSeparator() ? QStringLiteral("-") : a->toolTip()) + QLatin1Char('\n');
   EXPECT_EQ(out.toStdString(), std::string(kToolBar));
   for (const QAction* a : f.frame->actions().toolBar()->actions())
-    if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
+    if (!a->isSeparator()) {
+      EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
+    }
 }
 
 TEST(FrameCensus, CommandsNotYetBuiltAreDisabledAndTheRestEnabled) {

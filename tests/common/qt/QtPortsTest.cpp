@@ -27,7 +27,9 @@ TEST(QtFonts, CyrillicFamiliesFirstThenSymbolOnesNotListedYet) {
   const auto families = fonts.Families();
   const QStringList cyrillic = QFontDatabase::families(QFontDatabase::Cyrillic);
   ASSERT_FALSE(families.empty());
-  if (!cyrillic.isEmpty()) EXPECT_EQ(ToQString(families.front()), cyrillic.front());
+  if (!cyrillic.isEmpty()) {
+    EXPECT_EQ(ToQString(families.front()), cyrillic.front());
+  }
 }
 
 TEST(QtShell, AddressesStayAndPathsBecomeFileUrls) {
