@@ -55,6 +55,18 @@ void TEditForm::Paste1() {
   }
 }
 
+void TEditForm::CodeEditorChange() {
+  if (SyntaxTimerEnabled) return;
+  SyntaxTimerEnabled = true;
+  viewChanged();
+}
+
+void TEditForm::SyntaxTimerTimer() {
+  if (KeyInProgress) return;
+  SyntaxTimerEnabled = false;
+  viewChanged();
+}
+
 void TEditForm::viewChanged() {
   if (ViewChanged) ViewChanged();
 }

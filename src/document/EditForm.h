@@ -44,6 +44,13 @@ class TEditForm {
   int CodeFontSize = 10;
   ControlGroups Groups{};
 
+  // The highlighting timer (2000 ms) and the flags that keep keyboard assistance and the
+  // highlighter apart.
+  static constexpr int kSyntaxTimerInterval = 2000;
+  bool SyntaxTimerEnabled = false;
+  bool KeyInProgress = false;
+  bool PassUnderWay = false;
+
   // Called whenever the state of the controls changed, so that the window shows it.
   std::function<void()> ViewChanged;
 
@@ -72,6 +79,12 @@ class TEditForm {
   void ReadDocumentBoxes();
   void UpdateDocumentView();
   void ClassifyDocument();
+
+  // The code pane's text changed: the highlighting timer goes on (a running one keeps running).
+  void CodeEditorChange();
+  // The highlighting timer's tick: one pass, then the timer goes off unless a key is being
+  // handled in the code pane.
+  void SyntaxTimerTimer();
 
   // The encoding box changed to EncodeTypeIndex, the line-end box to LFCRTypeIndex.
   void EncodeTypeChange();

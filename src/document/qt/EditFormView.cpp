@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -35,7 +36,8 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
       tabs_(new QTabWidget(this)),
       encodeType_(new QComboBox),
       lfcrType_(new QComboBox),
-      translate_(new QToolButton) {
+      translate_(new QToolButton),
+      syntaxTimer_(new QTimer(this)) {
   setObjectName(QStringLiteral("EditForm"));
   setMinimumSize(TEditForm::kMinWidth, TEditForm::kMinHeight);
   resize(623, 366);
@@ -98,6 +100,11 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   form_ = std::make_unique<TEditForm>(settings, dialogs, *code_, *plain_);
   form_->ViewChanged = [this] { render(); };
 
+  syntaxTimer_->setObjectName(QStringLiteral("SyntaxTimer"));
+  syntaxTimer_->setInterval(TEditForm::kSyntaxTimerInterval);
+  connect(code_.get(), &CodePane::textChanged, this, [this] { form_->CodeEditorChange(); });
+  connect(syntaxTimer_, &QTimer::timeout, this, [this] { form_->SyntaxTimerTimer(); });
+
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
     form_->ActiveTab =
         index == kLumbrixTab ? TEditForm::PageTab::Lumbrix : TEditForm::PageTab::Code;
@@ -134,6 +141,13 @@ void EditFormView::render() {
   {
     const QSignalBlocker block(translate_);
     translate_->setChecked(f.TranslateDown);
+  }
+  // Switching on a running timer does not restart it.
+  if (f.SyntaxTimerEnabled != syntaxTimer_->isActive()) {
+    if (f.SyntaxTimerEnabled)
+      syntaxTimer_->start();
+    else
+      syntaxTimer_->stop();
   }
   QsciScintilla* edit = code_->widget();
   if (!f.UseSystemColors) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QComboBox;
+class QTimer;
 class QTabWidget;
 class QToolButton;
 
@@ -33,6 +34,7 @@ class EditFormView : public QWidget {
   QComboBox* encodeType() const { return encodeType_; }
   QComboBox* lfcrType() const { return lfcrType_; }
   QToolButton* translateButton() const { return translate_; }
+  QTimer* syntaxTimer() const { return syntaxTimer_; }
   // The help topic of the tab shown.
   int helpContext() const;
 
@@ -51,6 +53,7 @@ class EditFormView : public QWidget {
   QComboBox* lfcrType_;
   QToolButton* translate_;
   QFont appliedFont_;
+  QTimer* syntaxTimer_;
 };
 
 }  // namespace lumbrix

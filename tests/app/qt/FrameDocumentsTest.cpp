@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <QToolButton>
 
 #include "app/qt/FrameActions.h"
@@ -167,6 +168,32 @@ TEST(FrameHelp, F1ShowsTheTopicOfTheFocusedPlaceAndShiftF1TheAboutBox) {
   EXPECT_EQ(f.help.topics.size(), 2u);
   f.frame->actions().action(QStringLiteral("N49Click"))->trigger();
   EXPECT_EQ(f.help.contents, 1);
+}
+
+}  // namespace
+}  // namespace lumbrix
+
+namespace lumbrix {
+namespace {
+
+TEST(FrameDocuments, AnEditArmsTheHighlightingTimerOnceAndItsTickStopsIt) {
+  TempDir dir;
+  FrameFixture f({native(dir.Write("t.htm", "<p>"))});
+  f.firstShow();
+  EditFormView& v = viewAt(f, 0);
+  v.form().SyntaxTimerTimer();
+  ASSERT_FALSE(v.syntaxTimer()->isActive());
+  QTest::keyClick(v.codePane().widget(), Qt::Key_A);
+  QTest::qWait(5);
+  EXPECT_TRUE(v.syntaxTimer()->isActive());
+  EXPECT_EQ(v.syntaxTimer()->interval(), 2000);
+  EXPECT_TRUE(v.form().Modified());
+  v.form().KeyInProgress = true;
+  v.form().SyntaxTimerTimer();
+  EXPECT_TRUE(v.syntaxTimer()->isActive());  // a key is being handled: the timer stays on
+  v.form().KeyInProgress = false;
+  v.form().SyntaxTimerTimer();
+  EXPECT_FALSE(v.syntaxTimer()->isActive());
 }
 
 }  // namespace
