@@ -36,9 +36,20 @@ int CaretLineIndent(std::string_view text, int pos) {
 
 int CaretLineIndent(const TextPane& code, int pos) {
   pos = std::clamp(pos, 0, code.TextLength());
-  const int start = pos > kCaretWindowBefore ? pos - kCaretWindowBefore : 0;
-  const std::string before = code.TextRange(start, pos - start);
-  return CaretLineIndent(before, static_cast<int>(before.size()));
+  const int windowStart = pos > kCaretWindowBefore ? pos - kCaretWindowBefore : 0;
+  // The scan stops at the line's start, so the text is read back in short pieces up to there:
+  // the cost follows the line's length, not the position in the document.
+  constexpr int kPiece = 128;
+  std::string line;
+  for (int begin = pos; begin > windowStart;) {
+    const int from = std::max(windowStart, begin - kPiece);
+    std::string piece = code.TextRange(from, begin - from);
+    const bool lineStart = piece.find('\n') != std::string::npos;
+    line.insert(0, piece);
+    begin = from;
+    if (lineStart) break;
+  }
+  return CaretLineIndent(line, static_cast<int>(line.size()));
 }
 
 std::string IndentSnippet(std::string_view snippet, int indent) {
