@@ -7,17 +7,6 @@
 
 namespace lumbrix {
 
-namespace {
-
-// The document window's change handler switches the highlighting timer on. Until the form has
-// one, a change goes unnoticed here; the window layer's own change notification still arrives.
-template <typename Form>
-void runChangeHandler(Form& form) {
-  if constexpr (requires { form.CodeEditorChange(); }) form.CodeEditorChange();
-}
-
-}  // namespace
-
 CaretWindow CaretTextWindow(std::string_view text, int pos) {
   const int length = static_cast<int>(text.size());
   pos = std::clamp(pos, 0, length);
@@ -82,7 +71,7 @@ std::string WrappedText(WrapKind kind, std::string_view open, std::string_view s
 }
 
 void CodeEditorChanged(TEditForm& form) {
-  runChangeHandler(form);
+  form.CodeEditorChange();
 }
 
 void ReplacePaneSelection(TEditForm& form, TextPane& pane, const std::string& text) {

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "commands/InsertionEngine.h"
-#include "commands/InsertionTestSupport.h"
 #include "document/DocumentFixture.h"
 
 namespace lumbrix {
@@ -86,9 +85,9 @@ TEST(IndentSnippet, BreaksContinueTheIndentAndCarriageReturnsGo) {
   EXPECT_EQ(IndentSnippet(code, "<tr>\r\n"), "<tr>\r\n    ");
 }
 
-using Wrap = testing::DocumentTest;
+using SelectionWrap = testing::DocumentTest;
 
-TEST_F(Wrap, EveryVariantReplacesTheSelectionOnceAndArmsTheTimer) {
+TEST_F(SelectionWrap, EveryVariantReplacesTheSelectionOnceAndArmsTheTimer) {
   const struct {
     WrapKind kind;
     const char* result;
@@ -108,11 +107,11 @@ TEST_F(Wrap, EveryVariantReplacesTheSelectionOnceAndArmsTheTimer) {
     EXPECT_EQ(code.SelLength(), 0);
     EXPECT_EQ(code.UndoDepth(), 1u);
     EXPECT_TRUE(form.Modified());
-    EXPECT_TRUE(testing::TimerArmed(form));
+    EXPECT_TRUE(form.SyntaxTimerEnabled);
   }
 }
 
-TEST_F(Wrap, ThePlainTextPaneNeitherMarksTheDocumentNorArmsTheTimer) {
+TEST_F(SelectionWrap, ThePlainTextPaneNeitherMarksTheDocumentNorArmsTheTimer) {
   TEditForm& form = Form();
   form.ActiveTab = TEditForm::PageTab::Lumbrix;
   plain.SetText("word");
@@ -120,10 +119,10 @@ TEST_F(Wrap, ThePlainTextPaneNeitherMarksTheDocumentNorArmsTheTimer) {
   WrapActivePane(form, "<b>", "</b>");
   EXPECT_EQ(plain.Text(), "<b>word</b>");
   EXPECT_FALSE(form.Modified());
-  EXPECT_FALSE(testing::TimerArmed(form, false));
+  EXPECT_FALSE(form.SyntaxTimerEnabled);
 }
 
-TEST_F(Wrap, PaneCommandsReachTheirOwnPane) {
+TEST_F(SelectionWrap, PaneCommandsReachTheirOwnPane) {
   TEditForm& form = Form();
   code.SetText("code");
   plain.SetText("plain");
@@ -133,7 +132,7 @@ TEST_F(Wrap, PaneCommandsReachTheirOwnPane) {
   EXPECT_FALSE(form.Modified());
   EXPECT_TRUE(RunPaneCommand(form, "Paste1"));
   EXPECT_EQ(code.Text(), "plaincode");
-  EXPECT_TRUE(testing::TimerArmed(form));
+  EXPECT_TRUE(form.SyntaxTimerEnabled);
   EXPECT_TRUE(RunPaneCommand(form, "Undo1"));
   EXPECT_EQ(code.Text(), "code");
   EXPECT_TRUE(RunPaneCommand(form, "EditSelectAll"));

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "commands/InsertionTestSupport.h"
 #include "commands/TagCommands.h"
 #include "common/WinText.h"
 #include "document/DocumentFixture.h"
@@ -79,7 +78,7 @@ TEST_F(TagCommands, EveryMenuItemPutsItsTextsAroundTheSelectionInOneStep) {
     EXPECT_EQ(code.SelLength(), 0) << e.handler;
     EXPECT_EQ(code.UndoDepth(), 1u) << e.handler;
     EXPECT_TRUE(Form().Modified()) << e.handler;
-    EXPECT_TRUE(testing::TimerArmed(Form())) << e.handler;
+    EXPECT_TRUE(Form().SyntaxTimerEnabled) << e.handler;
   }
 }
 
@@ -164,7 +163,7 @@ TEST_F(TagCommands, TitleCommandSelectsAnExistingTitleOrInsertsOne) {
   EXPECT_EQ(code.SelText(), "Page");
   EXPECT_EQ(code.Text(), page);
   EXPECT_FALSE(Form().Modified());
-  EXPECT_FALSE(testing::TimerArmed(Form(), false));
+  EXPECT_FALSE(Form().SyntaxTimerEnabled);
 
   const std::string scripted = "<script>var t = '<title>';</script>\r\n<body>";
   Reopen();
