@@ -4,10 +4,14 @@
 
 #include "app/DocumentWindows.h"
 #include "app/MenuTable.h"
+#include "commands/Commenting.h"
+#include "commands/InsertionEngine.h"
 #include "common/Platform.h"
 #include "common/WinText.h"
+#include "document/BlockCommands.h"
 #include "document/EditForm.h"
 #include "document/Navigation.h"
+#include "document/Skeletons.h"
 #include "settings/SettingsStore.h"
 
 namespace lumbrix {
@@ -34,9 +38,11 @@ constexpr std::string_view kOpenFilters[] = {
 const std::string kOpenErrorCaption(std::string("Ошибка открытия файла"_w));
 
 // Commands the frame form runs itself.
-constexpr std::string_view kFrameCommands[] = {"OpenFile",  "Save",          "SaveAs",
-                                               "EditUndo",  "EditCut",       "EditCopy",
-                                               "EditPaste", "EditSelectAll", "N49Click"};
+constexpr std::string_view kFrameCommands[] = {
+    "OpenFile",  "Save",          "SaveAs",        "EditUndo",      "EditCut",     "EditCopy",
+    "EditPaste", "EditSelectAll", "N49Click",      "NewFile",       "NewHtml",     "NewJS",
+    "NewVRML",   "IndentBlock",   "UnindentBlock", "InsSGMLQuotes", "ToUpperCase", "ToLowerCase",
+    "N67Click",  "N63Click",      "N52Click",      "N53Click",      "N54Click",    "N73Click"};
 
 // The folder part of a command-line argument: up to and including its last separator.
 std::string argumentFolder(const std::string& argument) {
@@ -59,8 +65,9 @@ FileDialogRequest OpenDialogRequest() {
   return r;
 }
 
-TFrameForm::TFrameForm(Dialogs& dialogs, Registry& registry, Help& help, DocumentWindows& windows)
-    : dialogs_(dialogs), registry_(registry), help_(help), windows_(windows) {}
+TFrameForm::TFrameForm(Dialogs& dialogs, Registry& registry, Help& help, DocumentWindows& windows,
+                       ShortDate& date)
+    : dialogs_(dialogs), registry_(registry), help_(help), windows_(windows), date_(date) {}
 
 bool TFrameForm::FormPaint(const std::vector<std::string>& arguments) {
   if (FirstShowDone) return false;
@@ -168,8 +175,25 @@ bool TFrameForm::Execute(std::string_view handler) {
       InsertSymbol(s->open);
     return true;
   }
+  if (handler == "NewFile") {
+    newDocument([&](TEditForm& f) { NewFile(f, settings); });
+    return true;
+  }
+  if (handler == "NewHtml") {
+    newDocument([&](TEditForm& f) { NewHtml(f, settings); });
+    return true;
+  }
+  if (handler == "NewJS") {
+    newDocument([&](TEditForm& f) { NewJS(f, settings, date_); });
+    return true;
+  }
+  if (handler == "NewVRML") {
+    newDocument([&](TEditForm& f) { NewVRML(f, settings, date_); });
+    return true;
+  }
   TEditForm* form = activeDocument();
   if (!form) return true;
+  if (runDocumentCommand(handler, *form)) return true;
   const bool code = form->ActiveTab == TEditForm::PageTab::Code;
   TextPane& pane = form->ActivePane();
   if (handler == "Save")
@@ -189,17 +213,57 @@ bool TFrameForm::Execute(std::string_view handler) {
   return true;
 }
 
+template <typename Fill>
+void TFrameForm::newDocument(Fill fill) {
+  const bool wasMaximized = windows_.FrameMaximized();
+  if (!wasMaximized) windows_.SetFrameMaximized(true);
+  TEditForm& form = windows_.CreateDocument();
+  EditForm = &form;
+  fill(form);
+  if (!wasMaximized) windows_.SetFrameMaximized(false);
+}
+
+// The block, landmark and comment commands of the Edit and Navigate menus.
+bool TFrameForm::runDocumentCommand(std::string_view handler, TEditForm& form) {
+  if (handler == "IndentBlock")
+    IndentBlock(form, settings);
+  else if (handler == "UnindentBlock")
+    UnindentBlock(form, settings);
+  else if (handler == "InsSGMLQuotes")
+    InsSGMLQuotes(form);
+  else if (handler == "ToUpperCase")
+    ToUpperCase(form);
+  else if (handler == "ToLowerCase")
+    ToLowerCase(form);
+  else if (handler == "N67Click")
+    N67Click(form);
+  else if (handler == "N63Click")
+    CommentSel(form, dialogs_);
+  else if (handler == "N52Click")
+    N52Click(form);
+  else if (handler == "N53Click")
+    N53Click(form);
+  else if (handler == "N54Click")
+    N54Click(form);
+  else if (handler == "N73Click")
+    N73Click(form);
+  else
+    return false;
+  return true;
+}
+
 void TFrameForm::InsertSymbol(unsigned char code) {
   TEditForm* form = activeDocument();
   if (!form) return;
-  form->ActivePane().ReplaceSelection(std::string(1, static_cast<char>(code)));
+  ReplacePaneSelection(*form, form->ActivePane(), std::string(1, static_cast<char>(code)));
 }
 
 void TFrameForm::QuoteSelection(unsigned char open, unsigned char close) {
   TEditForm* form = activeDocument();
   if (!form) return;
   TextPane& pane = form->ActivePane();
-  pane.ReplaceSelection(static_cast<char>(open) + pane.SelText() + static_cast<char>(close));
+  ReplacePaneSelection(*form, pane,
+                       static_cast<char>(open) + pane.SelText() + static_cast<char>(close));
 }
 
 bool TFrameForm::FormCloseQuery() {

@@ -19,11 +19,13 @@ class Dialogs;
 class DocumentWindows;
 class Help;
 class Registry;
+class ShortDate;
 class TEditForm;
 
 class TFrameForm {
  public:
-  TFrameForm(Dialogs& dialogs, Registry& registry, Help& help, DocumentWindows& windows);
+  TFrameForm(Dialogs& dialogs, Registry& registry, Help& help, DocumentWindows& windows,
+             ShortDate& date);
 
   Settings settings;
   FrameChrome chrome;
@@ -56,9 +58,14 @@ class TFrameForm {
   bool OpenRefused(const FileAttributes& attributes) const;
 
   Dialogs& dialogs() { return dialogs_; }
+  ShortDate& date() { return date_; }
 
  private:
   TEditForm* activeDocument();
+  // The new-document commands: a window made in a maximised frame, filled by `fill`.
+  template <typename Fill>
+  void newDocument(Fill fill);
+  bool runDocumentCommand(std::string_view handler, TEditForm& form);
   // Creates a document window for a path and loads it; a file that could not be read closes
   // its window again.
   void openDocument(const std::string& path);
@@ -68,6 +75,7 @@ class TFrameForm {
   Registry& registry_;
   Help& help_;
   DocumentWindows& windows_;
+  ShortDate& date_;
 };
 
 // The Open dialog: title, filters and options.

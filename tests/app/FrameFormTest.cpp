@@ -10,6 +10,7 @@
 #include "common/MemoryPane.h"
 #include "common/WinText.h"
 #include "document/EditForm.h"
+#include "document/Skeletons.h"
 #include "settings/MemoryRegistry.h"
 #include "support/FakeDialogs.h"
 #include "support/RecordingPorts.h"
@@ -70,8 +71,14 @@ class MemoryWindows : public DocumentWindows {
   std::list<Window> windows_;
 };
 
+class FixedDate : public ShortDate {
+ public:
+  std::string Today() override { return "08.12.2026"; }
+};
+
 class FrameFormTest : public ::testing::Test {
  protected:
+  FixedDate date;
   FakeDialogs dialogs;
   MemoryRegistry registry;
   RecordingHelp help;
@@ -82,7 +89,7 @@ class FrameFormTest : public ::testing::Test {
 
   void SetUp() override {
     windows = std::make_unique<MemoryWindows>(dialogs);
-    owned = std::make_unique<TFrameForm>(dialogs, registry, help, *windows);
+    owned = std::make_unique<TFrameForm>(dialogs, registry, help, *windows, date);
     frame = owned.get();
     windows->settings = &frame->settings;
   }
@@ -207,7 +214,7 @@ TEST_F(FrameFormTest, DocumentCommandsNeedADocumentAndActOnTheActivePane) {
        {"Save", "SaveAs", "EditUndo", "EditCut", "EditPaste", "N24Click", "N34Click"})
     EXPECT_TRUE(frame->Execute(c)) << c;
   EXPECT_EQ(frame->EditForm, nullptr);
-  EXPECT_FALSE(frame->Execute("NewHtml"));  // not the frame form's
+  EXPECT_FALSE(frame->Execute("TagMaster"));  // not the frame form's
 
   frame->OpenCommandLine({dir.Write("p.htm", "word")});
   TEditForm& form = *windows->Documents()[0];
@@ -253,6 +260,48 @@ TEST_F(FrameFormTest, ClosingTheFrameAsksEveryDocumentAndCancelKeepsIt) {
 TEST_F(FrameFormTest, HelpContents) {
   frame->Execute("N49Click");
   EXPECT_EQ(help.contents, 1);
+}
+
+}  // namespace
+}  // namespace lumbrix
+
+namespace lumbrix {
+namespace {
+
+TEST_F(FrameFormTest, NewDocumentsAreMadeInAMaximisedFrameFromTheirSkeletons) {
+  windows->maximized = false;
+  frame->settings.PSN = true;
+  EXPECT_TRUE(frame->Execute("NewHtml"));
+  EXPECT_TRUE(frame->Execute("NewJS"));
+  EXPECT_TRUE(frame->Execute("NewVRML"));
+  EXPECT_TRUE(frame->Execute("NewFile"));
+  EXPECT_EQ(windows->maximizedAtCreation, (std::vector<bool>{true, true, true, true}));
+  EXPECT_FALSE(windows->maximized);
+  auto docs = windows->Documents();
+  ASSERT_EQ(docs.size(), 4u);
+  EXPECT_EQ(docs[0]->FileKind, KindHtml);
+  EXPECT_NE(windows->Code(0).Text().find("<body>"), std::string::npos);
+  EXPECT_EQ(docs[1]->FileKind, KindJavaScript);
+  EXPECT_NE(windows->Code(1).Text().find("08.12.2026"), std::string::npos);
+  EXPECT_EQ(docs[2]->FileKind, KindVrml);
+  EXPECT_TRUE(docs[3]->IsNew);
+  for (TEditForm* d : docs) EXPECT_TRUE(d->Modified());  // PSN
+  EXPECT_EQ(frame->EditForm, docs[3]);
+}
+
+TEST_F(FrameFormTest, BlockAndCommentCommandsActOnTheActiveDocument) {
+  frame->OpenCommandLine({dir.Write("a.txt", "one\r\ntwo")});
+  MemoryPane& code = windows->Code(0);
+  code.SetSelection(0, 0);
+  frame->Execute("IndentBlock");
+  EXPECT_EQ(code.Text(), "  one\r\ntwo");
+  code.SetSelection(0, code.TextLength());
+  frame->Execute("ToUpperCase");
+  EXPECT_EQ(code.Text(), "  ONE\r\nTWO");
+  // Other files have no comment syntax: the user is told.
+  frame->Execute("N63Click");
+  ASSERT_FALSE(dialogs.messages.empty());
+  EXPECT_EQ(code.Text(), "  ONE\r\nTWO");
 }
 
 }  // namespace

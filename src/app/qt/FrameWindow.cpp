@@ -21,6 +21,9 @@
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
+#include "document/qt/QtShortDate.h"
+#include "search/GoToForm.h"
+#include "search/qt/GoToFormView.h"
 
 namespace lumbrix {
 
@@ -55,15 +58,23 @@ class DocumentSubWindow : public QMdiSubWindow {
 // Commands the window layer runs itself rather than the frame form.
 bool isWindowCommand(const QString& handler) {
   return handler.startsWith(QLatin1String("Window")) || handler == QLatin1String("Quit") ||
-         handler == QLatin1String("N11Click");
+         handler == QLatin1String("N11Click") || handler == QLatin1String("GoTo") ||
+         handler == QLatin1String("N78Click");
 }
 
 }  // namespace
 
 FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, QStringList arguments,
                          QWidget* parent)
+    : FrameWindow(dialogs, registry, help, *new QtShortDate, std::move(arguments), parent) {
+  // The date source made above belongs to this window.
+  ownDate_.reset(&form_.date());
+}
+
+FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, ShortDate& date,
+                         QStringList arguments, QWidget* parent)
     : QMainWindow(parent),
-      form_(dialogs, registry, help, *this),
+      form_(dialogs, registry, help, *this, date),
       help_(help),
       arguments_(std::move(arguments)),
       mdi_(new QMdiArea(this)),
@@ -76,6 +87,8 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, QStri
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   statusBar()->setSizeGripEnabled(true);
 
+  goTo_ = std::make_unique<TGoToForm>();
+  goToView_ = new GoToFormView(*goTo_, this);
   actions_ = std::make_unique<FrameActions>(this, [this](const QString& h) { run(h); });
   for (QAction* a : findChildren<QAction*>()) {
     const QString h = a->objectName();
@@ -252,6 +265,11 @@ void FrameWindow::runWindowCommand(const QString& h) {
     close();
   } else if (h == QLatin1String("N11Click")) {
     if (showAbout) showAbout();
+  } else if (h == QLatin1String("GoTo") || h == QLatin1String("N78Click")) {
+    if (TEditForm* document = ActiveDocument()) {
+      form_.EditForm = document;
+      goToView_->Execute(*document, h == QLatin1String("N78Click"));
+    }
   } else if (h == QLatin1String("WindowCascade1")) {
     mdi_->cascadeSubWindows();
   } else if (h == QLatin1String("WindowTileHorizontal1")) {

@@ -17,9 +17,12 @@ namespace lumbrix {
 
 class Dialogs;
 class EditFormView;
+class GoToFormView;
+class TGoToForm;
 class FrameActions;
 class Help;
 class Registry;
+class ShortDate;
 
 class FrameWindow : public QMainWindow, public DocumentWindows {
   Q_OBJECT
@@ -27,11 +30,14 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
  public:
   FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, QStringList arguments = {},
               QWidget* parent = nullptr);
+  FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, ShortDate& date,
+              QStringList arguments = {}, QWidget* parent = nullptr);
   ~FrameWindow() override;
 
   TFrameForm& form() { return form_; }
   QMdiArea* mdiArea() const { return mdi_; }
   FrameActions& actions() const { return *actions_; }
+  GoToFormView* goToView() const { return goToView_; }
   QLabel* label1() const { return label1_; }
   // Runs a command of a menu item or tool button by its handler name.
   void run(const QString& handler);
@@ -63,12 +69,16 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   void tile(Qt::Orientation orientation);
   void arrangeMinimized();
 
+  std::unique_ptr<ShortDate> ownDate_;
   TFrameForm form_;
   Help& help_;
   QStringList arguments_;
   QMdiArea* mdi_;
   QLabel* label1_;
   std::unique_ptr<FrameActions> actions_;
+  // The go-to dialog lives as long as the frame, so it keeps its choice between showings.
+  std::unique_ptr<TGoToForm> goTo_;
+  GoToFormView* goToView_ = nullptr;
   bool closing_ = false;
 };
 
