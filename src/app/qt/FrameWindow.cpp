@@ -187,7 +187,9 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
       key->modifiers() == Qt::NoModifier) {
     int context = kFrameHelpContext;
     if (auto* menu = qobject_cast<QMenu*>(watched)) {
-      context = actions_->menuHelpContexts().value(menu, kFrameHelpContext);
+      const QVariant own = menu->property("helpContext");
+      context =
+          own.isValid() ? own.toInt() : actions_->menuHelpContexts().value(menu, kFrameHelpContext);
     } else if (TEditForm* active = ActiveDocument()) {
       if (EditFormView* view = viewOf(*active);
           view && view->isAncestorOf(QApplication::focusWidget()))
@@ -204,6 +206,7 @@ TEditForm& FrameWindow::CreateDocument() {
   auto* window = new DocumentSubWindow(view);
   window->setMinimumSize(TEditForm::kMinWidth, TEditForm::kMinHeight);
   view->codePane().widget()->installEventFilter(this);
+  for (QMenu* menu : view->findChildren<QMenu*>()) menu->installEventFilter(this);
   mdi_->addSubWindow(window);
   window->setWindowIcon(windowIcon());
   // The document's client area starts at 623 x 366.

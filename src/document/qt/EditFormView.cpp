@@ -4,12 +4,15 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "commands/Commenting.h"
+#include "commands/TagCommands.h"
 #include "common/qt/CodePane.h"
 #include "common/qt/PlainPane.h"
 #include "common/qt/WinQString.h"
@@ -31,6 +34,8 @@ QColor colorOf(std::uint32_t bgr) {
 
 EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent),
+      settings_(settings),
+      dialogs_(dialogs),
       code_(std::make_unique<CodePane>()),
       plain_(std::make_unique<PlainPane>()),
       tabs_(new QTabWidget(this)),
@@ -75,6 +80,8 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   codeLayout->addWidget(codeEdit, 1);
   auto* boxes = new QHBoxLayout;
   boxes->setContentsMargins(2, 0, 2, 2);
+  auto* buttonRow = new QWidget;
+  boxes->addWidget(buttonRow);
   boxes->addWidget(encodeType_);
   boxes->addWidget(lfcrType_);
   boxes->addWidget(translate_);
@@ -98,6 +105,7 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   layout->addWidget(tabs_);
 
   form_ = std::make_unique<TEditForm>(settings, dialogs, *code_, *plain_);
+  buildCommands(buttonRow);
   form_->ViewChanged = [this] { render(); };
 
   syntaxTimer_->setObjectName(QStringLiteral("SyntaxTimer"));
@@ -130,6 +138,127 @@ EditFormView::~EditFormView() {
   form_.reset();
 }
 
+namespace {
+
+// Builds a menu from one of the command tables; every item runs its handler through `run`.
+template <typename Entry, typename Run>
+QMenu* buildMenu(std::span<const Entry> entries, int helpContext, QWidget* parent, Run run) {
+  auto* menu = new QMenu(parent);
+  menu->setProperty("helpContext", helpContext);
+  QList<QMenu*> open{menu};  // the submenus that are being filled, innermost last
+  for (const Entry& e : entries) {
+    QMenu* target = open.last();
+    switch (e.kind) {
+      case MenuKind::Menu:
+        break;
+      case MenuKind::Submenu: {
+        QMenu* sub = target->addMenu(ToQString(e.caption));
+        sub->setProperty("helpContext", helpContext);
+        sub->menuAction()->setStatusTip(ToQString(e.hint));
+        sub->menuAction()->setToolTip(ToQString(e.hint));
+        open << sub;
+        break;
+      }
+      case MenuKind::EndSubmenu:
+        if (open.size() > 1) open.removeLast();
+        break;
+      case MenuKind::Separator:
+        target->addSeparator();
+        break;
+      case MenuKind::Item: {
+        QAction* a = target->addAction(ToQString(e.caption));
+        const QString handler = ToQString(e.handler);
+        a->setObjectName(handler);
+        a->setStatusTip(ToQString(e.hint));
+        QObject::connect(a, &QAction::triggered, parent, [run, handler] { run(handler); });
+        break;
+      }
+    }
+  }
+  menu->setToolTipsVisible(true);
+  return menu;
+}
+
+// Pictures of the style buttons, which have no caption.
+QString glyphOf(std::string_view handler) {
+  if (handler == "SetBold") return QStringLiteral("B");
+  if (handler == "SetItalic") return QStringLiteral("I");
+  if (handler == "SetStrikeout") return QStringLiteral("S");
+  if (handler == "SetUnderln") return QStringLiteral("U");
+  if (handler == "SetBig") return QStringLiteral("A+");
+  if (handler == "SetSub") return QStringLiteral("x₂");
+  if (handler == "SetSup") return QStringLiteral("x²");
+  return QStringLiteral("¶");
+}
+
+}  // namespace
+
+void EditFormView::buildCommands(QWidget* buttonRow) {
+  auto run = [this](const QString& handler) { runCommand(FromQString(handler)); };
+  codePopup_ = buildMenu(CodePopupMenu(), kCodePopupHelpContext, this, run);
+  codePopup_->setObjectName(QStringLiteral("CodePopupMenu"));
+  lumbrixPopup_ = buildMenu(LumbrixPopupMenu(), kLumbrixPopupHelpContext, this, run);
+  lumbrixPopup_->setObjectName(QStringLiteral("LumbrixPopupMenu"));
+  tagsPopup_ = buildMenu(TagsPopupMenu(), kTagsPopupHelpContext, this, run);
+  tagsPopup_->setObjectName(QStringLiteral("TagsPopupMenu"));
+  brPopup_ = buildMenu(BrPopupMenu(), kBrPopupHelpContext, this, run);
+  brPopup_->setObjectName(QStringLiteral("BrPopupMenu"));
+  // Plain text becomes HTML with a later piece of the program.
+  for (QMenu* m : {codePopup_, lumbrixPopup_})
+    for (QAction* a : m->findChildren<QAction*>())
+      if (a->objectName() == QLatin1String("InsLumbrix")) a->setEnabled(false);
+
+  QWidget* code = code_->widget();
+  code->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(code, &QWidget::customContextMenuRequested, this,
+          [this, code](const QPoint& at) { codePopup_->exec(code->mapToGlobal(at)); });
+  QWidget* plain = plain_->widget();
+  plain->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(plain, &QWidget::customContextMenuRequested, this,
+          [this, plain](const QPoint& at) { lumbrixPopup_->exec(plain->mapToGlobal(at)); });
+
+  auto* row = new QHBoxLayout(buttonRow);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(1);
+  for (const ButtonEntry& b : DocumentButtons()) {
+    auto* button = new QToolButton(buttonRow);
+    button->setObjectName(ToQString(b.name));
+    button->setAutoRaise(true);
+    button->setToolTip(ToQString(b.hint));
+    button->setStatusTip(ToQString(b.hint));
+    button->setText(b.caption.empty() ? glyphOf(b.handler) : ToQString(b.caption));
+    QFont font = button->font();
+    font.setBold(b.handler == "SetBold");
+    font.setItalic(b.handler == "SetItalic");
+    font.setStrikeOut(b.handler == "SetStrikeout");
+    font.setUnderline(b.handler == "SetUnderln");
+    button->setFont(font);
+    if (b.popup.empty()) {
+      const QString handler = ToQString(b.handler);
+      connect(button, &QToolButton::clicked, this, [run, handler] { run(handler); });
+    } else {
+      // The menu opens when the mouse button is released over the button.
+      QMenu* menu = b.popup == "TagsPopupMenu" ? tagsPopup_ : brPopup_;
+      connect(button, &QToolButton::clicked, this,
+              [menu, button] { menu->exec(button->mapToGlobal(QPoint(0, button->height()))); });
+    }
+    row->addWidget(button);
+    formatButtons_ << button;
+  }
+}
+
+QToolButton* EditFormView::button(const QString& name) const {
+  return findChild<QToolButton*>(name);
+}
+
+void EditFormView::runCommand(std::string_view handler) {
+  if (handler == "CommentSel") {
+    CommentSel(*form_, dialogs_);
+    return;
+  }
+  RunDocumentCommand(*form_, settings_, handler);
+}
+
 int EditFormView::helpContext() const {
   return tabs_->currentIndex() == kLumbrixTab ? 1 : 2;
 }
@@ -159,6 +288,7 @@ void EditFormView::render() {
     code_->setFont(font);
     appliedFont_ = font;
   }
+  for (QToolButton* b : formatButtons_) b->setVisible(f.Groups.format);
   const QString caption = ToQString(f.Caption);
   if (windowTitle() != caption) {
     setWindowTitle(caption);

@@ -6,8 +6,10 @@
 #include <QFont>
 #include <QWidget>
 #include <memory>
+#include <string_view>
 
 class QComboBox;
+class QMenu;
 class QTimer;
 class QTabWidget;
 class QToolButton;
@@ -38,13 +40,24 @@ class EditFormView : public QWidget {
   // The help topic of the tab shown.
   int helpContext() const;
 
-  // Shows the form's state: boxes, toggle, caption, colours and font.
+  // Shows the form's state: boxes, toggle, caption, colours, font and the kind's buttons.
   void render();
+
+  // Runs a command of the document window's menus and buttons by its handler name.
+  void runCommand(std::string_view handler);
+
+  QMenu* codePopupMenu() const { return codePopup_; }
+  QMenu* lumbrixPopupMenu() const { return lumbrixPopup_; }
+  QMenu* tagsPopupMenu() const { return tagsPopup_; }
+  QMenu* brPopupMenu() const { return brPopup_; }
+  QToolButton* button(const QString& name) const;
 
  signals:
   void captionChanged(const QString& caption);
 
  private:
+  const Settings& settings_;
+  Dialogs& dialogs_;
   std::unique_ptr<CodePane> code_;
   std::unique_ptr<PlainPane> plain_;
   std::unique_ptr<TEditForm> form_;
@@ -52,6 +65,13 @@ class EditFormView : public QWidget {
   QComboBox* encodeType_;
   QComboBox* lfcrType_;
   QToolButton* translate_;
+  void buildCommands(QWidget* buttonRow);
+
+  QMenu* codePopup_ = nullptr;
+  QMenu* lumbrixPopup_ = nullptr;
+  QMenu* tagsPopup_ = nullptr;
+  QMenu* brPopup_ = nullptr;
+  QList<QToolButton*> formatButtons_;
   QFont appliedFont_;
   QTimer* syntaxTimer_;
 };
