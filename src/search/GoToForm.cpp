@@ -4,6 +4,7 @@
 
 #include "common/Platform.h"
 #include "common/WinText.h"
+#include "document/BlockCommands.h"
 #include "document/EditForm.h"
 #include "document/Navigation.h"
 
@@ -20,16 +21,9 @@ const std::array<TGoToForm::Target, 5> TGoToForm::kTargets = {{
 }};
 
 std::optional<int> LineStart(std::string_view text, int line) {
-  if (line < 1) return std::nullopt;
-  std::size_t start = 0;
-  // Only LF ends a line: a CR is just a character of the line it closes.
-  for (int n = 1; n < line; ++n) {
-    const std::size_t lf = text.find('\n', start);
-    if (lf == std::string_view::npos) return std::nullopt;
-    start = lf + 1;
-  }
-  if (start >= text.size()) return std::nullopt;
-  return static_cast<int>(start);
+  const int start = LineStartPosition(text, line);
+  if (start < 0) return std::nullopt;
+  return start;
 }
 
 void GoToLine(TEditForm& document, int line) {
