@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "commands/Commenting.h"
+#include "commands/DocumentCommands.h"
 #include "commands/TagCommands.h"
 #include "common/qt/CodePane.h"
 #include "common/qt/PlainPane.h"
@@ -203,10 +203,10 @@ void EditFormView::buildCommands(QWidget* buttonRow) {
   tagsPopup_->setObjectName(QStringLiteral("TagsPopupMenu"));
   brPopup_ = buildMenu(BrPopupMenu(), kBrPopupHelpContext, this, run);
   brPopup_->setObjectName(QStringLiteral("BrPopupMenu"));
-  // Plain text becomes HTML with a later piece of the program.
-  for (QMenu* m : {codePopup_, lumbrixPopup_})
+  for (QMenu* m : {codePopup_, lumbrixPopup_, tagsPopup_, brPopup_})
     for (QAction* a : m->findChildren<QAction*>())
-      if (a->objectName() == QLatin1String("InsLumbrix")) a->setEnabled(false);
+      if (!a->objectName().isEmpty())
+        a->setEnabled(EditFormCommandAvailable(FromQString(a->objectName())));
 
   QWidget* code = code_->widget();
   code->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -252,11 +252,7 @@ QToolButton* EditFormView::button(const QString& name) const {
 }
 
 void EditFormView::runCommand(std::string_view handler) {
-  if (handler == "CommentSel") {
-    CommentSel(*form_, dialogs_);
-    return;
-  }
-  RunDocumentCommand(*form_, settings_, handler);
+  RunEditFormCommand(*form_, settings_, dialogs_, handler);
 }
 
 int EditFormView::helpContext() const {

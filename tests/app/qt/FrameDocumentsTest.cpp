@@ -128,6 +128,16 @@ TEST(FrameDocuments, ClosingAskAndAnswers) {
   f.dialogs.answers = {MsgAnswer::Yes};
   EXPECT_TRUE(w->close());
   EXPECT_EQ(TempDir::Read(path), "xy");
+
+  // No closes without writing.
+  const std::string other = dir.Write("q.htm", "keep");
+  f.frame->form().OpenCommandLine({other});
+  EditFormView& q = *f.frame->viewOf(*f.frame->Documents().back());
+  q.codePane().SetSelection(0, 0);
+  q.codePane().ReplaceSelection("z");
+  f.dialogs.answers = {MsgAnswer::No};
+  EXPECT_TRUE(f.frame->mdiArea()->subWindowList().back()->close());
+  EXPECT_EQ(TempDir::Read(other), "keep");
   QTest::qWait(1);
   EXPECT_TRUE(f.frame->Documents().empty());
 }

@@ -1,0 +1,20 @@
+// The one entry for the commands of a document window's menus and buttons.
+#pragma once
+
+#include <string_view>
+
+namespace lumbrix {
+
+class Dialogs;
+class TEditForm;
+struct Settings;
+
+// Runs a command of the context menus, the button menus or the style buttons by its handler
+// name; false when the document window has no such command (yet).
+bool RunEditFormCommand(TEditForm& form, const Settings& settings, Dialogs& dialogs,
+                        std::string_view handler);
+
+// Is the command built? The plain-text conversion ("Lumbrix!") comes with its own piece of work.
+bool EditFormCommandAvailable(std::string_view handler);
+
+}  // namespace lumbrix
