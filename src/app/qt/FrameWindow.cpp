@@ -95,7 +95,6 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
     if (h.isEmpty() || h.startsWith(QLatin1String("tool:"))) continue;
     a->setEnabled(isWindowCommand(h) || TFrameForm::HasCommand(FromQString(h)));
   }
-  for (QMenu* menu : actions_->menuHelpContexts().keys()) menu->installEventFilter(this);
   connect(actions_->windowMenu(), &QMenu::aboutToShow, this, &FrameWindow::fillWindowMenu);
 
   // A transparent, caption-less label over the client area, sized by the tool bar.
@@ -105,7 +104,8 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
   label1_->move(50, 50);
 
   form_.ChromeChanged = [this] { applyChrome(); };
-  installEventFilter(this);
+  // F1 anywhere in the program, the document windows' menus included, asks for help here.
+  qApp->installEventFilter(this);
   resize(1024, 768);
 }
 
@@ -206,7 +206,6 @@ TEditForm& FrameWindow::CreateDocument() {
   auto* window = new DocumentSubWindow(view);
   window->setMinimumSize(TEditForm::kMinWidth, TEditForm::kMinHeight);
   view->codePane().widget()->installEventFilter(this);
-  for (QMenu* menu : view->findChildren<QMenu*>()) menu->installEventFilter(this);
   mdi_->addSubWindow(window);
   window->setWindowIcon(windowIcon());
   // The document's client area starts at 623 x 366.

@@ -193,29 +193,37 @@ QString glyphOf(std::string_view handler) {
 
 }  // namespace
 
-void EditFormView::buildCommands(QWidget* buttonRow) {
-  auto run = [this](const QString& handler) { runCommand(FromQString(handler)); };
-  codePopup_ = buildMenu(CodePopupMenu(), kCodePopupHelpContext, this, run);
+// The four menus hold a few hundred items; a window builds them when one is first wanted, so
+// that opening many files stays quick and small.
+void EditFormView::ensureMenus() const {
+  if (codePopup_) return;
+  auto* self = const_cast<EditFormView*>(this);
+  auto run = [self](const QString& handler) { self->runCommand(FromQString(handler)); };
+  codePopup_ = buildMenu(CodePopupMenu(), kCodePopupHelpContext, self, run);
   codePopup_->setObjectName(QStringLiteral("CodePopupMenu"));
-  lumbrixPopup_ = buildMenu(LumbrixPopupMenu(), kLumbrixPopupHelpContext, this, run);
+  lumbrixPopup_ = buildMenu(LumbrixPopupMenu(), kLumbrixPopupHelpContext, self, run);
   lumbrixPopup_->setObjectName(QStringLiteral("LumbrixPopupMenu"));
-  tagsPopup_ = buildMenu(TagsPopupMenu(), kTagsPopupHelpContext, this, run);
+  tagsPopup_ = buildMenu(TagsPopupMenu(), kTagsPopupHelpContext, self, run);
   tagsPopup_->setObjectName(QStringLiteral("TagsPopupMenu"));
-  brPopup_ = buildMenu(BrPopupMenu(), kBrPopupHelpContext, this, run);
+  brPopup_ = buildMenu(BrPopupMenu(), kBrPopupHelpContext, self, run);
   brPopup_->setObjectName(QStringLiteral("BrPopupMenu"));
   for (QMenu* m : {codePopup_, lumbrixPopup_, tagsPopup_, brPopup_})
     for (QAction* a : m->findChildren<QAction*>())
       if (!a->objectName().isEmpty())
         a->setEnabled(EditFormCommandAvailable(FromQString(a->objectName())));
+}
+
+void EditFormView::buildCommands(QWidget* buttonRow) {
+  auto run = [this](const QString& handler) { runCommand(FromQString(handler)); };
 
   QWidget* code = code_->widget();
   code->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(code, &QWidget::customContextMenuRequested, this,
-          [this, code](const QPoint& at) { codePopup_->exec(code->mapToGlobal(at)); });
+          [this, code](const QPoint& at) { codePopupMenu()->exec(code->mapToGlobal(at)); });
   QWidget* plain = plain_->widget();
   plain->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(plain, &QWidget::customContextMenuRequested, this,
-          [this, plain](const QPoint& at) { lumbrixPopup_->exec(plain->mapToGlobal(at)); });
+          [this, plain](const QPoint& at) { lumbrixPopupMenu()->exec(plain->mapToGlobal(at)); });
 
   auto* row = new QHBoxLayout(buttonRow);
   row->setContentsMargins(0, 0, 0, 0);
@@ -238,9 +246,11 @@ void EditFormView::buildCommands(QWidget* buttonRow) {
       connect(button, &QToolButton::clicked, this, [run, handler] { run(handler); });
     } else {
       // The menu opens when the mouse button is released over the button.
-      QMenu* menu = b.popup == "TagsPopupMenu" ? tagsPopup_ : brPopup_;
-      connect(button, &QToolButton::clicked, this,
-              [menu, button] { menu->exec(button->mapToGlobal(QPoint(0, button->height()))); });
+      const bool tags = b.popup == "TagsPopupMenu";
+      connect(button, &QToolButton::clicked, this, [this, tags, button] {
+        QMenu* menu = tags ? tagsPopupMenu() : brPopupMenu();
+        menu->exec(button->mapToGlobal(QPoint(0, button->height())));
+      });
     }
     row->addWidget(button);
     formatButtons_ << button;

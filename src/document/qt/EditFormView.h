@@ -46,10 +46,10 @@ class EditFormView : public QWidget {
   // Runs a command of the document window's menus and buttons by its handler name.
   void runCommand(std::string_view handler);
 
-  QMenu* codePopupMenu() const { return codePopup_; }
-  QMenu* lumbrixPopupMenu() const { return lumbrixPopup_; }
-  QMenu* tagsPopupMenu() const { return tagsPopup_; }
-  QMenu* brPopupMenu() const { return brPopup_; }
+  QMenu* codePopupMenu() const { return ensureMenus(), codePopup_; }
+  QMenu* lumbrixPopupMenu() const { return ensureMenus(), lumbrixPopup_; }
+  QMenu* tagsPopupMenu() const { return ensureMenus(), tagsPopup_; }
+  QMenu* brPopupMenu() const { return ensureMenus(), brPopup_; }
   QToolButton* button(const QString& name) const;
 
  signals:
@@ -66,11 +66,12 @@ class EditFormView : public QWidget {
   QComboBox* lfcrType_;
   QToolButton* translate_;
   void buildCommands(QWidget* buttonRow);
+  void ensureMenus() const;
 
-  QMenu* codePopup_ = nullptr;
-  QMenu* lumbrixPopup_ = nullptr;
-  QMenu* tagsPopup_ = nullptr;
-  QMenu* brPopup_ = nullptr;
+  mutable QMenu* codePopup_ = nullptr;
+  mutable QMenu* lumbrixPopup_ = nullptr;
+  mutable QMenu* tagsPopup_ = nullptr;
+  mutable QMenu* brPopup_ = nullptr;
   QList<QToolButton*> formatButtons_;
   QFont appliedFont_;
   QTimer* syntaxTimer_;

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
@@ -178,6 +179,11 @@ TEST(FrameHelp, F1ShowsTheTopicOfTheFocusedPlaceAndShiftF1TheAboutBox) {
   EXPECT_EQ(f.help.topics.size(), 2u);
   f.frame->actions().action(QStringLiteral("N49Click"))->trigger();
   EXPECT_EQ(f.help.contents, 1);
+
+  // Inside the document window's menus: their own topics.
+  QTest::keyClick(viewAt(f, 0).tagsPopupMenu(), Qt::Key_F1);
+  QTest::keyClick(viewAt(f, 0).codePopupMenu(), Qt::Key_F1);
+  EXPECT_EQ(f.help.topics, (std::vector<int>{2, 2, 2002, 2000}));
 }
 
 }  // namespace
