@@ -1,7 +1,5 @@
 #include "app/FrameForm.h"
 
-#include <algorithm>
-
 #include "app/DocumentWindows.h"
 #include "app/MenuTable.h"
 #include "commands/Commenting.h"
@@ -36,13 +34,6 @@ constexpr std::string_view kOpenFilters[] = {
 };
 
 const std::string kOpenErrorCaption(std::string("Ошибка открытия файла"_w));
-
-// Commands the frame form runs itself.
-constexpr std::string_view kFrameCommands[] = {
-    "OpenFile",  "Save",          "SaveAs",        "EditUndo",      "EditCut",     "EditCopy",
-    "EditPaste", "EditSelectAll", "N49Click",      "NewFile",       "NewHtml",     "NewJS",
-    "NewVRML",   "IndentBlock",   "UnindentBlock", "InsSGMLQuotes", "ToUpperCase", "ToLowerCase",
-    "N67Click",  "N63Click",      "N52Click",      "N53Click",      "N54Click",    "N73Click"};
 
 // The folder part of a command-line argument: up to and including its last separator.
 std::string argumentFolder(const std::string& argument) {
@@ -152,22 +143,71 @@ TEditForm* TFrameForm::activeDocument() {
   return form;
 }
 
+namespace {
+
+// The commands the frame form runs itself, as one table. Those that act on a document run only
+// when a document window exists, on the active one.
+struct FrameCommand {
+  std::string_view handler;
+  void (*onFrame)(TFrameForm&) = nullptr;
+  void (*onDocument)(TFrameForm&, TEditForm&) = nullptr;
+};
+
+TextPane& pane(TEditForm& f) {
+  return f.ActivePane();
+}
+
+const FrameCommand kFrameCommands[] = {
+    {"OpenFile", [](TFrameForm& t) { t.OpenFile(); }},
+    {"N49Click", [](TFrameForm& t) { t.help().ShowContents(); }},
+    {"NewFile",
+     [](TFrameForm& t) { t.NewDocument([&](TEditForm& f) { NewFile(f, t.settings); }); }},
+    {"NewHtml",
+     [](TFrameForm& t) { t.NewDocument([&](TEditForm& f) { NewHtml(f, t.settings); }); }},
+    {"NewJS",
+     [](TFrameForm& t) { t.NewDocument([&](TEditForm& f) { NewJS(f, t.settings, t.date()); }); }},
+    {"NewVRML",
+     [](TFrameForm& t) { t.NewDocument([&](TEditForm& f) { NewVRML(f, t.settings, t.date()); }); }},
+    {"Save", nullptr, [](TFrameForm&, TEditForm& f) { f.SaveDocument(); }},
+    {"SaveAs", nullptr, [](TFrameForm&, TEditForm& f) { f.SaveDocumentAs(); }},
+    {"EditUndo", nullptr, [](TFrameForm&, TEditForm& f) { pane(f).Undo(); }},
+    {"EditCut", nullptr, [](TFrameForm&, TEditForm& f) { pane(f).Cut(); }},
+    {"EditCopy", nullptr, [](TFrameForm&, TEditForm& f) { pane(f).Copy(); }},
+    // Pasting into the code pane may retitle a page whose caption is its title.
+    {"EditPaste", nullptr,
+     [](TFrameForm&, TEditForm& f) {
+       if (f.ActiveTab == TEditForm::PageTab::Code)
+         f.Paste1();
+       else
+         pane(f).Paste();
+     }},
+    {"EditSelectAll", nullptr, [](TFrameForm&, TEditForm& f) { pane(f).SelectAll(); }},
+    {"IndentBlock", nullptr, [](TFrameForm& t, TEditForm& f) { IndentBlock(f, t.settings); }},
+    {"UnindentBlock", nullptr, [](TFrameForm& t, TEditForm& f) { UnindentBlock(f, t.settings); }},
+    {"InsSGMLQuotes", nullptr, [](TFrameForm&, TEditForm& f) { InsSGMLQuotes(f); }},
+    {"ToUpperCase", nullptr, [](TFrameForm&, TEditForm& f) { ToUpperCase(f); }},
+    {"ToLowerCase", nullptr, [](TFrameForm&, TEditForm& f) { ToLowerCase(f); }},
+    {"N67Click", nullptr, [](TFrameForm&, TEditForm& f) { N67Click(f); }},
+    {"N63Click", nullptr, [](TFrameForm& t, TEditForm& f) { CommentSel(f, t.dialogs()); }},
+    {"N52Click", nullptr, [](TFrameForm&, TEditForm& f) { N52Click(f); }},
+    {"N53Click", nullptr, [](TFrameForm&, TEditForm& f) { N53Click(f); }},
+    {"N54Click", nullptr, [](TFrameForm&, TEditForm& f) { N54Click(f); }},
+    {"N73Click", nullptr, [](TFrameForm&, TEditForm& f) { N73Click(f); }},
+};
+
+const FrameCommand* findFrameCommand(std::string_view handler) {
+  for (const FrameCommand& c : kFrameCommands)
+    if (c.handler == handler) return &c;
+  return nullptr;
+}
+
+}  // namespace
+
 bool TFrameForm::HasCommand(std::string_view handler) {
-  return std::find(std::begin(kFrameCommands), std::end(kFrameCommands), handler) !=
-             std::end(kFrameCommands) ||
-         FindSymbolCommand(handler) != nullptr;
+  return findFrameCommand(handler) != nullptr || FindSymbolCommand(handler) != nullptr;
 }
 
 bool TFrameForm::Execute(std::string_view handler) {
-  if (!HasCommand(handler)) return false;
-  if (handler == "OpenFile") {
-    OpenFile();
-    return true;
-  }
-  if (handler == "N49Click") {
-    help_.ShowContents();
-    return true;
-  }
   if (const SymbolCommand* s = FindSymbolCommand(handler)) {
     if (s->close)
       QuoteSelection(s->open, s->close);
@@ -175,81 +215,23 @@ bool TFrameForm::Execute(std::string_view handler) {
       InsertSymbol(s->open);
     return true;
   }
-  if (handler == "NewFile") {
-    newDocument([&](TEditForm& f) { NewFile(f, settings); });
-    return true;
+  const FrameCommand* command = findFrameCommand(handler);
+  if (!command) return false;
+  if (command->onFrame) {
+    command->onFrame(*this);
+  } else if (TEditForm* form = activeDocument()) {
+    command->onDocument(*this, *form);
   }
-  if (handler == "NewHtml") {
-    newDocument([&](TEditForm& f) { NewHtml(f, settings); });
-    return true;
-  }
-  if (handler == "NewJS") {
-    newDocument([&](TEditForm& f) { NewJS(f, settings, date_); });
-    return true;
-  }
-  if (handler == "NewVRML") {
-    newDocument([&](TEditForm& f) { NewVRML(f, settings, date_); });
-    return true;
-  }
-  TEditForm* form = activeDocument();
-  if (!form) return true;
-  if (runDocumentCommand(handler, *form)) return true;
-  const bool code = form->ActiveTab == TEditForm::PageTab::Code;
-  TextPane& pane = form->ActivePane();
-  if (handler == "Save")
-    form->SaveDocument();
-  else if (handler == "SaveAs")
-    form->SaveDocumentAs();
-  else if (handler == "EditUndo")
-    pane.Undo();
-  else if (handler == "EditCut")
-    pane.Cut();
-  else if (handler == "EditCopy")
-    pane.Copy();
-  else if (handler == "EditPaste")
-    code ? form->Paste1() : pane.Paste();
-  else if (handler == "EditSelectAll")
-    pane.SelectAll();
   return true;
 }
 
-template <typename Fill>
-void TFrameForm::newDocument(Fill fill) {
+void TFrameForm::NewDocument(const std::function<void(TEditForm&)>& fill) {
   const bool wasMaximized = windows_.FrameMaximized();
   if (!wasMaximized) windows_.SetFrameMaximized(true);
   TEditForm& form = windows_.CreateDocument();
   EditForm = &form;
   fill(form);
   if (!wasMaximized) windows_.SetFrameMaximized(false);
-}
-
-// The block, landmark and comment commands of the Edit and Navigate menus.
-bool TFrameForm::runDocumentCommand(std::string_view handler, TEditForm& form) {
-  if (handler == "IndentBlock")
-    IndentBlock(form, settings);
-  else if (handler == "UnindentBlock")
-    UnindentBlock(form, settings);
-  else if (handler == "InsSGMLQuotes")
-    InsSGMLQuotes(form);
-  else if (handler == "ToUpperCase")
-    ToUpperCase(form);
-  else if (handler == "ToLowerCase")
-    ToLowerCase(form);
-  else if (handler == "N67Click")
-    N67Click(form);
-  else if (handler == "N63Click")
-    CommentSel(form, dialogs_);
-  else if (handler == "N52Click")
-    N52Click(form);
-  else if (handler == "N53Click")
-    N53Click(form);
-  else if (handler == "N54Click")
-    N54Click(form);
-  else if (handler == "N73Click")
-    N73Click(form);
-  else
-    return false;
-  return true;
 }
 
 void TFrameForm::InsertSymbol(unsigned char code) {

@@ -57,15 +57,15 @@ class TFrameForm {
   // Does the open-attribute filter refuse a file with these attributes?
   bool OpenRefused(const FileAttributes& attributes) const;
 
+  // The new-document commands: a window made in a maximised frame, filled by `fill`.
+  void NewDocument(const std::function<void(TEditForm&)>& fill);
+
   Dialogs& dialogs() { return dialogs_; }
+  Help& help() { return help_; }
   ShortDate& date() { return date_; }
 
  private:
   TEditForm* activeDocument();
-  // The new-document commands: a window made in a maximised frame, filled by `fill`.
-  template <typename Fill>
-  void newDocument(Fill fill);
-  bool runDocumentCommand(std::string_view handler, TEditForm& form);
   // Creates a document window for a path and loads it; a file that could not be read closes
   // its window again.
   void openDocument(const std::string& path);
