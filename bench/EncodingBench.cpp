@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "commands/FileKinds.h"
+#include "document/FileKinds.h"
 #include "common/CodePage.h"
 #include "document/Encodings.h"
 

@@ -4,6 +4,7 @@
 #include "app/MenuTable.h"
 #include "commands/Commenting.h"
 #include "commands/InsertionEngine.h"
+#include "commands/Symbols.h"
 #include "common/Platform.h"
 #include "common/WinText.h"
 #include "document/BlockCommands.h"

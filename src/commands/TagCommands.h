@@ -7,8 +7,9 @@
 #include <span>
 #include <string_view>
 
-#include "app/MenuTable.h"
 #include "commands/InsertionEngine.h"
+#include "commands/Symbols.h"
+#include "common/MenuEntry.h"
 
 namespace lumbrix {
 

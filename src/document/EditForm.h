@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "commands/FileKinds.h"
+#include "document/FileKinds.h"
 
 namespace lumbrix {
 

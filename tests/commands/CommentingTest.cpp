@@ -26,6 +26,13 @@ TEST_P(CommentingByKind, BlockAroundTheSelectionOrPrefixOnEveryTouchedLine) {
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
+std::string KindName(const ::testing::TestParamInfo<KindCase>& info) {
+  static constexpr const char* kNames[] = {"Html",    "Css",   "Xml",   "Java",   "JavaScript",
+                                           "Basic",   "VBScript", "Cpp", "Pascal", "Batch",
+                                           "Config",  "Vrml",  "Perl",  "Other"};
+  return kNames[info.param.kind];
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryKind, CommentingByKind,
                          ::testing::Values(KindCase{KindHtml, "a<!--b\r\ncd\r\ne-->f"},
                                            KindCase{KindCss, "a/*b\r\ncd\r\ne*/f"},
@@ -39,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, CommentingByKind,
                                            KindCase{KindBatch, "REM ab\r\nREM cd\r\nREM ef"},
                                            KindCase{KindConfig, "; ab\r\n; cd\r\n; ef"},
                                            KindCase{KindVrml, "# ab\r\n# cd\r\n# ef"},
-                                           KindCase{KindPerl, "# ab\r\n# cd\r\n# ef"}));
+                                           KindCase{KindPerl, "# ab\r\n# cd\r\n# ef"}),
+                         KindName);
 
 using Commenting = DocumentTest;
 

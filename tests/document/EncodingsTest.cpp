@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "commands/FileKinds.h"
+#include "document/FileKinds.h"
 #include "common/Entities.h"
 #include "common/WinText.h"
 #include "document/Encodings.h"

@@ -1,4 +1,4 @@
-#include "commands/FileKinds.h"
+#include "document/FileKinds.h"
 
 #include <string_view>
 

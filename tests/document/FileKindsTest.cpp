@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "commands/FileKinds.h"
+#include "document/FileKinds.h"
 #include "common/WinText.h"
 
 namespace lumbrix {

@@ -1,4 +1,0 @@
-target_sources(lumbrix_ui PRIVATE
-  qt/CodePane.cpp
-  qt/PlainPane.cpp
-)

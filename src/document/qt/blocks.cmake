@@ -1,1 +1,0 @@
-target_sources(lumbrix_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/QtShortDate.cpp)

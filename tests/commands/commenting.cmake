@@ -1,1 +1,0 @@
-target_sources(core_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR}/CommentingTest.cpp)
