@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "app/AboutBox.h"
+#include "common/qt/CommandIcons.h"
 #include "common/qt/WinQString.h"
 
 namespace lumbrix {
@@ -58,14 +59,12 @@ QPixmap AboutBoxView::DrawPicture() {
   sky.setColorAt(0, QColor(60, 0, 150));
   sky.setColorAt(1, QColor(120, 170, 255));
   p.fillRect(pixmap.rect(), sky);
-  p.setPen(QColor(255, 255, 255, 90));
-  p.setFont(makeFont(QStringLiteral("Courier New"), 11, false));
-  p.drawText(QRect(6, 4, 140, 16), Qt::AlignLeft, QStringLiteral("<html>"));
-  p.drawText(QRect(6, 60, 140, 16), Qt::AlignRight, QStringLiteral("</html>"));
-  p.setFont(makeFont(QStringLiteral("Arial"), 28, true));
-  const QRect name(0, 18, 150, 44);
+  // The program's icon on the left, its name beside it.
+  ProgramIcon().paint(&p, QRect(4, 8, 64, 64));
+  p.setFont(makeFont(QStringLiteral("Arial"), 21, true));
+  const QRect name(68, 18, 82, 44);
   p.setPen(QColor(20, 0, 60, 160));
-  p.drawText(name.translated(2, 2), Qt::AlignCenter, QStringLiteral("Lumbrix"));
+  p.drawText(name.translated(1, 1), Qt::AlignCenter, QStringLiteral("Lumbrix"));
   p.setPen(Qt::white);
   p.drawText(name, Qt::AlignCenter, QStringLiteral("Lumbrix"));
   return pixmap;

@@ -3,14 +3,13 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "app/FrameSettings.h"
 #include "app/MenuTable.h"
 #include "common/WinText.h"
+#include "common/qt/CommandIcons.h"
 #include "common/qt/WinQString.h"
 
 namespace lumbrix {
@@ -21,55 +20,6 @@ namespace {
 
 QString q(std::string_view win) {
   return ToQString(win);
-}
-
-struct IconRow {
-  const char* handler;
-  const char* themeName;
-  const char* mark;  // drawn when the theme has no icon
-};
-
-constexpr IconRow kIcons[] = {
-    {"NewFile", "document-new", "new"},
-    {"NewHtml", "text-html", "htm"},
-    {"CreateFile", "document-new", "tpl"},
-    {"PublicationMaster", "applications-internet", "pub"},
-    {"OpenFile", "document-open", "opn"},
-    {"Save", "document-save", "sav"},
-    {"SaveAs", "document-save-as", "as"},
-    {"EditUndo", "edit-undo", "und"},
-    {"EditCut", "edit-cut", "cut"},
-    {"EditCopy", "edit-copy", "cpy"},
-    {"EditPaste", "edit-paste", "pst"},
-    {"EditSelectAll", "edit-select-all", "all"},
-    {"GoTo", "go-jump", "go"},
-    {"IndentBlock", "format-indent-more", ">>"},
-    {"UnindentBlock", "format-indent-less", "<<"},
-    {"N34Click", "", "\xc2\xab\xc2\xbb"},
-    {"InsSGMLQuotes", "", "&la"},
-    {"ToUpperCase", "", "AB"},
-    {"ToLowerCase", "", "ab"},
-    {"TagMaster", "", "<t>"},
-    {"AttrMaster", "", "a="},
-    {"OptionsAction", "preferences-system", "opt"},
-    {"PreviewInBrow", "web-browser", "www"},
-};
-
-QIcon drawnIcon(const QString& mark) {
-  QPixmap pixmap(24, 24);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setBrush(QColor(236, 240, 248));
-  p.setPen(QColor(90, 110, 150));
-  p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
-  QFont font = p.font();
-  font.setPixelSize(mark.size() > 2 ? 8 : 11);
-  font.setBold(true);
-  p.setFont(font);
-  p.setPen(QColor(30, 50, 100));
-  p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, mark);
-  return QIcon(pixmap);
 }
 
 Qt::ToolBarArea areaOf(ToolBarPlacement placement) {
@@ -87,32 +37,6 @@ Qt::ToolBarArea areaOf(ToolBarPlacement placement) {
 
 }  // namespace
 
-QIcon FrameActions::programIcon() {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setBrush(QColor(102, 0, 215));
-  p.setPen(Qt::NoPen);
-  p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-  QFont font = p.font();
-  font.setPixelSize(22);
-  font.setBold(true);
-  p.setFont(font);
-  p.setPen(QColor(221, 228, 255));
-  p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("L"));
-  return QIcon(pixmap);
-}
-
-QIcon FrameActions::iconFor(const QString& handler) {
-  for (const IconRow& row : kIcons) {
-    if (handler != QLatin1String(row.handler)) continue;
-    const QIcon fallback = drawnIcon(QString::fromUtf8(row.mark));
-    return *row.themeName ? QIcon::fromTheme(QLatin1String(row.themeName), fallback) : fallback;
-  }
-  return {};
-}
-
 void FrameActions::build(const std::function<void(const QString&)>& run) {
   auto makeAction = [&](const MenuEntry& e, QObject* parent) {
     const QString handler = q(e.handler);
@@ -123,8 +47,7 @@ void FrameActions::build(const std::function<void(const QString&)>& run) {
     if (!e.key.empty()) keys << QKeySequence(q(e.key));
     if (!e.secondKey.empty()) keys << QKeySequence(q(e.secondKey));
     action->setShortcuts(keys);
-    action->setIcon(iconFor(handler));
-    action->setIconVisibleInMenu(false);
+    action->setIcon(CommandIcon(e.handler));
     QObject::connect(action, &QAction::triggered, action, [run, handler] { run(handler); });
     actions_.insert(handler, action);
     return action;
@@ -166,6 +89,7 @@ void FrameActions::build(const std::function<void(const QString&)>& run) {
   toolBar_ = new QToolBar(window_);
   toolBar_->setObjectName(QStringLiteral("ToolBar1"));
   toolBar_->setMovable(false);
+  toolBar_->setIconSize(QSize(24, 24));
   window_->addToolBar(Qt::TopToolBarArea, toolBar_);
   for (const ToolEntry& t : ToolBar()) {
     if (t.handler.empty()) {
@@ -175,7 +99,7 @@ void FrameActions::build(const std::function<void(const QString&)>& run) {
     const QString handler = q(t.handler);
     QAction* shared = actions_.value(handler);
     // A tool button has its own hint; it runs the same handler as the menu item.
-    auto* button = new QAction(shared ? shared->icon() : iconFor(handler), q(t.hint), toolBar_);
+    auto* button = new QAction(CommandIcon(t.handler), q(t.hint), toolBar_);
     button->setObjectName(QStringLiteral("tool:") + handler);
     button->setToolTip(q(t.hint));
     button->setStatusTip(q(t.hint));

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QHash>
-#include <QIcon>
 #include <QString>
 #include <functional>
 
@@ -33,11 +32,6 @@ class FrameActions {
 
   // The File menu keys, the tool bar's visibility, look and place.
   void applyChrome(const FrameChrome& chrome);
-
-  // An icon of the desktop theme, or a drawn one where the theme has none.
-  static QIcon iconFor(const QString& handler);
-  // The program's own icon.
-  static QIcon programIcon();
 
  private:
   void build(const std::function<void(const QString&)>& run);

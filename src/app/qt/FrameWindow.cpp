@@ -18,6 +18,7 @@
 #include "app/qt/FrameActions.h"
 #include "common/Platform.h"
 #include "common/qt/CodePane.h"
+#include "common/qt/CommandIcons.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
@@ -81,6 +82,7 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
       label1_(new QLabel(this)) {
   setObjectName(QStringLiteral("FrameForm"));
   setWindowTitle(QStringLiteral("Lumbrix"));
+  setWindowIcon(ProgramIcon());
   mdi_->setObjectName(QStringLiteral("MdiArea"));
   mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
   setCentralWidget(mdi_);

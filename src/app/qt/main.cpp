@@ -8,10 +8,10 @@
 
 #include "app/AboutBox.h"
 #include "app/qt/AboutBoxView.h"
-#include "app/qt/FrameActions.h"
 #include "app/qt/FrameWindow.h"
 #include "app/qt/HelpViewer.h"
 #include "app/qt/StartupReport.h"
+#include "common/qt/CommandIcons.h"
 #include "common/qt/QtDialogs.h"
 #include "common/qt/QtShell.h"
 #include "settings/FileRegistry.h"
@@ -19,7 +19,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Lumbrix"));
-  QApplication::setWindowIcon(lumbrix::FrameActions::programIcon());
+  QApplication::setWindowIcon(lumbrix::ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("lumbrix"));
   // Qt's own dialogs (file choosers, colour and font choosers) speak Russian too.
   QTranslator qtTranslator;
   if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -14,6 +14,7 @@
 #include "commands/DocumentCommands.h"
 #include "commands/TagCommands.h"
 #include "common/qt/CodePane.h"
+#include "common/qt/CommandIcons.h"
 #include "common/qt/PlainPane.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
@@ -179,18 +180,6 @@ QMenu* buildMenu(std::span<const Entry> entries, int helpContext, QWidget* paren
   return menu;
 }
 
-// Pictures of the style buttons, which have no caption.
-QString glyphOf(std::string_view handler) {
-  if (handler == "SetBold") return QStringLiteral("B");
-  if (handler == "SetItalic") return QStringLiteral("I");
-  if (handler == "SetStrikeout") return QStringLiteral("S");
-  if (handler == "SetUnderln") return QStringLiteral("U");
-  if (handler == "SetBig") return QStringLiteral("A+");
-  if (handler == "SetSub") return QStringLiteral("x₂");
-  if (handler == "SetSup") return QStringLiteral("x²");
-  return QStringLiteral("¶");
-}
-
 }  // namespace
 
 // The four menus hold a few hundred items; a window builds them when one is first wanted, so
@@ -234,13 +223,12 @@ void EditFormView::buildCommands(QWidget* buttonRow) {
     button->setAutoRaise(true);
     button->setToolTip(ToQString(b.hint));
     button->setStatusTip(ToQString(b.hint));
-    button->setText(b.caption.empty() ? glyphOf(b.handler) : ToQString(b.caption));
-    QFont font = button->font();
-    font.setBold(b.handler == "SetBold");
-    font.setItalic(b.handler == "SetItalic");
-    font.setStrikeOut(b.handler == "SetStrikeout");
-    font.setUnderline(b.handler == "SetUnderln");
-    button->setFont(font);
+    // A button without a caption shows its picture alone and is named by its hint.
+    button->setIcon(CommandIcon(b.popup.empty() ? b.handler : b.popup));
+    button->setIconSize(QSize(16, 16));
+    button->setText(ToQString(b.caption.empty() ? b.hint : b.caption));
+    button->setToolButtonStyle(b.caption.empty() ? Qt::ToolButtonIconOnly
+                                                 : Qt::ToolButtonTextBesideIcon);
     if (b.popup.empty()) {
       const QString handler = ToQString(b.handler);
       connect(button, &QToolButton::clicked, this, [run, handler] { run(handler); });

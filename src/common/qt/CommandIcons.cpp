@@ -1,0 +1,80 @@
+#include "common/qt/CommandIcons.h"
+
+namespace lumbrix {
+
+namespace {
+
+// Frame tool bar and menus first, then the buttons below a document's code pane.
+constexpr CommandIconRow kIcons[] = {
+    {"NewFile", "document-new", "document-new"},
+    {"NewHtml", "", "html-new"},
+    {"CreateFile", "", "template"},
+    {"PublicationMaster", "", "publication"},
+    {"OpenFile", "document-open", "document-open"},
+    {"Save", "document-save", "document-save"},
+    {"SaveAs", "document-save-as", "document-save-as"},
+    {"Quit", "application-exit", "application-exit"},
+    {"EditUndo", "edit-undo", "edit-undo"},
+    {"EditCut", "edit-cut", "edit-cut"},
+    {"EditCopy", "edit-copy", "edit-copy"},
+    {"EditPaste", "edit-paste", "edit-paste"},
+    {"EditSelectAll", "edit-select-all", "edit-select-all"},
+    {"GoTo", "go-jump", "go-jump"},
+    {"Find", "edit-find", "edit-find"},
+    {"IndentBlock", "format-indent-more", "format-indent-more"},
+    {"UnindentBlock", "format-indent-less", "format-indent-less"},
+    {"N34Click", "", "quotes"},  // the tool button "Две кавычки"
+    {"N41Click", "", "quotes"},  // the Edit menu's "&Две кавычки", the same command
+    {"InsSGMLQuotes", "", "sgml-quotes"},
+    {"ToUpperCase", "", "case-upper"},
+    {"ToLowerCase", "", "case-lower"},
+    {"TagMaster", "", "tag-master"},
+    {"AttrMaster", "", "attr-master"},
+    {"OptionsAction", "preferences-system", "options"},
+    {"PreviewInBrow", "", "preview"},
+    {"N49Click", "help-contents", "help-contents"},
+    {"N11Click", "help-about", "help-about"},
+
+    {"SetBold", "format-text-bold", "format-text-bold"},
+    {"SetItalic", "format-text-italic", "format-text-italic"},
+    {"SetStrikeout", "format-text-strikethrough", "format-text-strikethrough"},
+    {"SetUnderln", "format-text-underline", "format-text-underline"},
+    {"SetBig", "", "text-bigger"},
+    {"SetSub", "", "text-subscript"},
+    {"SetSup", "", "text-superscript"},
+    {"TagsPopupMenu", "", "tags"},
+    {"BrPopupMenu", "", "paragraph"},
+};
+
+QString latin1(std::string_view s) {
+  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+std::span<const CommandIconRow> CommandIconTable() {
+  return kIcons;
+}
+
+QString CommandDrawingPath(std::string_view drawing) {
+  return QStringLiteral(":/lumbrix/icons/") + latin1(drawing) + QStringLiteral(".svg");
+}
+
+QIcon CommandIcon(std::string_view handler) {
+  for (const CommandIconRow& row : kIcons) {
+    if (row.handler != handler) continue;
+    QIcon drawn(CommandDrawingPath(row.drawing));
+    return row.themeName.empty() ? drawn : QIcon::fromTheme(latin1(row.themeName), drawn);
+  }
+  return {};
+}
+
+QString ProgramIconPath() {
+  return QStringLiteral(":/lumbrix/lumbrix.svg");
+}
+
+QIcon ProgramIcon() {
+  return QIcon(ProgramIconPath());
+}
+
+}  // namespace lumbrix
