@@ -1,9 +1,6 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTranslator>
 #include <exception>
 
 #include "app/AboutBox.h"
@@ -13,6 +10,7 @@
 #include "app/qt/StartupReport.h"
 #include "common/qt/CommandIcons.h"
 #include "common/qt/QtDialogs.h"
+#include "common/qt/QtLanguage.h"
 #include "common/qt/QtShell.h"
 #include "settings/FileRegistry.h"
 
@@ -21,11 +19,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Lumbrix"));
   QApplication::setWindowIcon(lumbrix::ProgramIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("lumbrix"));
-  // Qt's own dialogs (file choosers, colour and font choosers) speak Russian too.
-  QTranslator qtTranslator;
-  if (qtTranslator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qtTranslator);
+  // Qt's own dialogs and window menus speak Russian too; installed before any window exists,
+  // since a document window's system menu takes its texts when it is made.
+  const auto qtRussian = lumbrix::InstallQtRussian();
   try {
     lumbrix::QtDialogs dialogs;
     lumbrix::QtShell shell;
