@@ -44,7 +44,6 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
       translate_(new QToolButton),
       syntaxTimer_(new QTimer(this)) {
   setObjectName(QStringLiteral("EditForm"));
-  setMinimumSize(TEditForm::kMinWidth, TEditForm::kMinHeight);
   resize(623, 366);
 
   // The plain-text pane: navy text, accepts the tab key.
