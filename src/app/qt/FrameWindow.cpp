@@ -92,6 +92,8 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
   setCentralWidget(mdi_);
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   statusBar()->setSizeGripEnabled(true);
+  statusBar()->setAccessibleName(QStringLiteral("Строка состояния"));
+  mdi_->setAccessibleName(QStringLiteral("Документы"));
 
   goTo_ = std::make_unique<TGoToForm>();
   goToView_ = new GoToFormView(*goTo_, this);
@@ -102,6 +104,7 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
     a->setEnabled(isWindowCommand(h) || TFrameForm::HasCommand(FromQString(h)));
   }
   connect(actions_->windowMenu(), &QMenu::aboutToShow, this, &FrameWindow::fillWindowMenu);
+  actions_->toolBar()->setAccessibleName(QStringLiteral("Панель инструментов"));
 
   // A transparent, caption-less label over the client area, sized by the tool bar.
   label1_->setObjectName(QStringLiteral("Label1"));

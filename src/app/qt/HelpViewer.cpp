@@ -67,6 +67,7 @@ void HelpViewer::ensureWindow() {
   window_.reset(window);
   window_->setObjectName(QStringLiteral("HelpWindow"));
   window_->setWindowTitle(QStringLiteral("Справка Lumbrix"));
+  window_->setAccessibleName(window_->windowTitle());
   window_->resize(kWindowSize);
   // Esc closes help, as it closes the program's other windows.
   auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());
@@ -77,6 +78,7 @@ void HelpViewer::ensureWindow() {
   auto* contents = new QPushButton(QStringLiteral("Содержание"));
   browser_ = new QTextBrowser;
   browser_->setObjectName(QStringLiteral("HelpBrowser"));
+  browser_->setAccessibleName(QStringLiteral("Текст справки"));
   // Web addresses in the pages belong in the browser, the pages themselves in this window.
   browser_->setOpenExternalLinks(true);
   back->setEnabled(false);

@@ -25,6 +25,13 @@ namespace {
 constexpr int kLumbrixTab = 0;
 constexpr int kCodeTab = 1;
 
+// A box's hint is its name for screen readers; on some platforms a box reports its current
+// item as its name, so the hint is its description as well.
+void describeForScreenReaders(QComboBox* box) {
+  box->setAccessibleName(box->toolTip());
+  box->setAccessibleDescription(box->toolTip());
+}
+
 QColor colorOf(std::uint32_t bgr) {
   return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                 static_cast<int>((bgr >> 16) & 0xFF));
@@ -53,23 +60,28 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   palette.setColor(QPalette::Text, QColor(0, 0, 128));
   plainEdit->setPalette(palette);
   plainEdit->setTabChangesFocus(false);
+  plainEdit->setAccessibleName(QStringLiteral("Lumbrix-er"));
 
   QsciScintilla* codeEdit = code_->widget();
   codeEdit->setObjectName(QStringLiteral("CodeEditor"));
+  codeEdit->setAccessibleName(QStringLiteral("HTML код"));
 
   encodeType_->setObjectName(QStringLiteral("EncodeType"));
   encodeType_->addItems({QStringLiteral("WIN"), QStringLiteral("KOI8"), QStringLiteral("ISO")});
   encodeType_->setToolTip(QStringLiteral("Кодировка"));
   encodeType_->setStatusTip(encodeType_->toolTip());
+  describeForScreenReaders(encodeType_);
   lfcrType_->setObjectName(QStringLiteral("LFCRType"));
   lfcrType_->addItems({QStringLiteral("CR+LF"), QStringLiteral("LF")});
   lfcrType_->setToolTip(QStringLiteral("Тип перевода строки"));
   lfcrType_->setStatusTip(lfcrType_->toolTip());
+  describeForScreenReaders(lfcrType_);
   translate_->setObjectName(QStringLiteral("TranslateButton"));
   translate_->setCheckable(true);
   translate_->setText(QStringLiteral("Преобр."));
   translate_->setToolTip(QStringLiteral("Преобразовать"));
   translate_->setStatusTip(translate_->toolTip());
+  translate_->setAccessibleDescription(translate_->toolTip());
 
   auto* codePage = new QWidget;
   codePage->setObjectName(QStringLiteral("TabCode"));
@@ -234,6 +246,9 @@ void EditFormView::buildCommands(QWidget* buttonRow) {
     button->setToolTip(ToQString(b.hint));
     button->setStatusTip(ToQString(b.hint));
     button->setText(b.caption.empty() ? glyphOf(b.handler) : ToQString(b.caption));
+    // A picture says nothing to a screen reader: a button without a caption is named by its hint.
+    if (b.caption.empty()) button->setAccessibleName(button->toolTip());
+    button->setAccessibleDescription(button->toolTip());
     QFont font = button->font();
     font.setBold(b.handler == "SetBold");
     font.setItalic(b.handler == "SetItalic");
@@ -297,6 +312,7 @@ void EditFormView::render() {
   const QString caption = ToQString(f.Caption);
   if (windowTitle() != caption) {
     setWindowTitle(caption);
+    setAccessibleName(caption);
     emit captionChanged(caption);
   }
 }
