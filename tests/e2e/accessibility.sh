@@ -17,9 +17,10 @@ if [ "${1:-}" = "--inside-session" ]; then
   "$launcher" --launch-immediately &
   bus=$!
   trap 'kill "$bus" 2>/dev/null || true' EXIT
+  # Asking the bus itself would start a second one through D-Bus activation: wait for its name.
   for _ in $(seq 50); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-      >/dev/null 2>&1 && break
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+      org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
     sleep 0.1
   done
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -38,5 +39,15 @@ printf '<html>\r\n<head><title>E2E</title></head>\r\n<body>\r\n<p>text</p>\r\n</
   > "$work/page.htm"
 printf 'p { color: red }\n' > "$work/style.css"
 
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-  dbus-run-session -- "$0" --inside-session "$program" "$work" "$shots"
+# The server picks a free display itself, so that runs of other programs side by side never
+# meet on the same one.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+[ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -1 "$work/display")"
+dbus-run-session -- "$0" --inside-session "$program" "$work" "$shots"
