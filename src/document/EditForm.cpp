@@ -23,6 +23,8 @@ TEditForm::TEditForm(const Settings& settings, Dialogs& dialogs, TextPane& codeE
   code_.SetText("");
   lumbrix_.SetText("");
   code_.SetModified(false);
+  // The code pane wraps long lines; block commands switch wrapping off only while they work.
+  code_.SetWordWrap(true);
   Maximized = settings.AM;
   if (!settings.USC) {
     UseSystemColors = false;

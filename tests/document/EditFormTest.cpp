@@ -33,6 +33,7 @@ TEST_F(EditForm, StartsAsAnUntitledPageUnderTheSettings) {
   EXPECT_EQ(f.CodeFontFace, "Lucida Console");
   EXPECT_EQ(f.CodeFontSize, 12);
   EXPECT_EQ(f.Groups, (ControlGroups{true, true, true, true}));
+  EXPECT_TRUE(code.WordWrap());
 }
 
 TEST_F(EditForm, LoadsAFileWholeAndSavesItBackByteForByte) {

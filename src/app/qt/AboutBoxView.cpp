@@ -74,6 +74,7 @@ AboutBoxView::AboutBoxView(TAboutBox& form, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), form_(form) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("About"));
+  setAccessibleDescription(QStringLiteral("О программе"));
   setFixedSize(430, 326);
   setColors(this, &kBackground, Qt::black);
 
@@ -94,6 +95,7 @@ AboutBoxView::AboutBoxView(TAboutBox& form, QWidget* parent)
   auto* image = new QLabel(panel_);
   image->setObjectName(QStringLiteral("Image1"));
   image->setPixmap(DrawPicture());
+  image->setAccessibleName(QStringLiteral("Lumbrix"));
   image->setGeometry(80, 8, 150, 80);
 
   version_ = new QLabel(ToQString(form_.VersionCaption), panel_);

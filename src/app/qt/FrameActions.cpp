@@ -55,27 +55,29 @@ void FrameActions::build(const std::function<void(const QString&)>& run) {
 
   QMenuBar* bar = window_->menuBar();
   QMenu* menu = nullptr;
-  QMenu* sub = nullptr;
+  QList<QMenu*> subs;  // the submenus being filled, innermost last
   for (const MenuEntry& e : MainMenu()) {
-    QMenu* target = sub ? sub : menu;
+    QMenu* target = subs.isEmpty() ? menu : subs.last();
     switch (e.kind) {
       case MenuKind::Menu: {
         menu = bar->addMenu(q(e.caption));
-        sub = nullptr;
+        subs.clear();
         menu->menuAction()->setStatusTip(q(e.hint));
         menu->setObjectName(q(e.caption).remove(QLatin1Char('&')));
         helpContexts_.insert(menu, e.helpContext);
         if (e.helpContext == 1005) windowMenu_ = menu;
         break;
       }
-      case MenuKind::Submenu:
-        sub = menu->addMenu(q(e.caption));
+      case MenuKind::Submenu: {
+        QMenu* sub = target->addMenu(q(e.caption));
         sub->menuAction()->setStatusTip(q(e.hint));
         helpContexts_.insert(sub, helpContexts_.value(menu));
         if (e.caption == "&Интернет"_w) internetMenu_ = sub;
+        subs << sub;
         break;
+      }
       case MenuKind::EndSubmenu:
-        sub = nullptr;
+        if (!subs.isEmpty()) subs.removeLast();
         break;
       case MenuKind::Separator:
         target->addSeparator();

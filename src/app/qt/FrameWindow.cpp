@@ -16,6 +16,7 @@
 
 #include "app/MenuTable.h"
 #include "app/qt/FrameActions.h"
+#include "app/qt/WindowArrangement.h"
 #include "common/Platform.h"
 #include "common/qt/CodePane.h"
 #include "common/qt/CommandIcons.h"
@@ -39,6 +40,11 @@ class DocumentSubWindow : public QMdiSubWindow {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(view->windowTitle());
     QObject::connect(view, &EditFormView::captionChanged, this, &QWidget::setWindowTitle);
+    // The system menu's Close answers Ctrl+W too, which belongs to the preview command; the
+    // window keeps Ctrl+F4.
+    for (QAction* a : systemMenu()->actions())
+      if (a->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_W)))
+        a->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
   }
   EditFormView* view() const { return view_; }
   bool closeWithoutAsking = false;
@@ -88,6 +94,8 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
   setCentralWidget(mdi_);
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   statusBar()->setSizeGripEnabled(true);
+  statusBar()->setAccessibleName(QStringLiteral("Строка состояния"));
+  mdi_->setAccessibleName(QStringLiteral("Документы"));
 
   goTo_ = std::make_unique<TGoToForm>();
   goToView_ = new GoToFormView(*goTo_, this);
@@ -98,6 +106,7 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
     a->setEnabled(isWindowCommand(h) || TFrameForm::HasCommand(FromQString(h)));
   }
   connect(actions_->windowMenu(), &QMenu::aboutToShow, this, &FrameWindow::fillWindowMenu);
+  actions_->toolBar()->setAccessibleName(QStringLiteral("Панель инструментов"));
 
   // A transparent, caption-less label over the client area, sized by the tool bar.
   label1_->setObjectName(QStringLiteral("Label1"));
@@ -174,6 +183,10 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
   for (QMdiSubWindow* w : mdi_->subWindowList())
     static_cast<DocumentSubWindow*>(w)->closeWithoutAsking = true;
   event->accept();
+  // Every other window of the program (help, About box, dialogs) goes with the frame, so that
+  // nothing is left on the screen and the program ends.
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != this && w->isVisible()) w->close();
 }
 
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -206,16 +219,24 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
 TEditForm& FrameWindow::CreateDocument() {
   auto* view = new EditFormView(form_.settings, form_.dialogs(), nullptr);
   auto* window = new DocumentSubWindow(view);
-  window->setMinimumSize(TEditForm::kMinWidth, TEditForm::kMinHeight);
+  // The smallest size holds the window's frame as well as its contents.
+  window->setMinimumSize(SmallestDocumentSize());
   view->codePane().widget()->installEventFilter(this);
   mdi_->addSubWindow(window);
   window->setWindowIcon(windowIcon());
-  // The document's client area starts at 623 x 366.
-  window->resize(window->size() - window->widget()->size() + QSize(623, 366));
-  if (view->form().Maximized)
+  // The document's client area starts at 623 x 366; the frame's margins are known once the
+  // window is in the area.
+  window->resize(QSize(kDocumentClientWidth, kDocumentClientHeight)
+                     .grownBy(window->contentsMargins())
+                     .expandedTo(window->minimumSize()));
+  if (view->form().Maximized) {
     window->showMaximized();
-  else
+  } else {
     window->show();
+    // The area places a window where it overlaps least, which may reach past the area's edges
+    // once the area is full.
+    window->move(PlaceInside(window->geometry(), mdi_->viewport()->rect()).topLeft());
+  }
   mdi_->setActiveSubWindow(window);
   return view->form();
 }
@@ -289,25 +310,16 @@ void FrameWindow::runWindowCommand(const QString& h) {
   }
 }
 
-// Horizontal tiling stacks the windows one above the other, each as wide as the area; vertical
-// tiling puts them side by side.
+// Minimised windows keep their places; the others share the client area.
 void FrameWindow::tile(Qt::Orientation orientation) {
   QList<QMdiSubWindow*> windows;
   for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::CreationOrder))
     if (!w->isMinimized()) windows << w;
-  if (windows.isEmpty()) return;
-  const QRect area = mdi_->viewport()->rect();
-  const int n = static_cast<int>(windows.size());
-  for (int i = 0; i < n; ++i) {
-    QMdiSubWindow* w = windows[i];
-    w->showNormal();
-    if (orientation == Qt::Horizontal) {
-      const int h = area.height() / n;
-      w->setGeometry(0, i * h, area.width(), i == n - 1 ? area.height() - i * h : h);
-    } else {
-      const int wd = area.width() / n;
-      w->setGeometry(i * wd, 0, i == n - 1 ? area.width() - i * wd : wd, area.height());
-    }
+  const QList<QRect> places = TiledRects(mdi_->viewport()->rect(), static_cast<int>(windows.size()),
+                                         SmallestDocumentSize(), orientation);
+  for (int i = 0; i < windows.size(); ++i) {
+    windows[i]->showNormal();
+    windows[i]->setGeometry(places[i]);
   }
 }
 
@@ -345,7 +357,12 @@ void FrameWindow::fillWindowMenu() {
     a->setProperty("documentEntry", true);
     a->setCheckable(true);
     a->setChecked(w == mdi_->currentSubWindow());
-    connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });
+    // A minimised window chosen from the list comes back, so that commands reach a window
+    // the user can see.
+    connect(a, &QAction::triggered, this, [this, w] {
+      if (w->isMinimized()) w->showNormal();
+      mdi_->setActiveSubWindow(w);
+    });
   }
 }
 

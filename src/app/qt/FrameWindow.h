@@ -28,6 +28,10 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   Q_OBJECT
 
  public:
+  // The client area of a new document window.
+  static constexpr int kDocumentClientWidth = 623;
+  static constexpr int kDocumentClientHeight = 366;
+
   FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, QStringList arguments = {},
               QWidget* parent = nullptr);
   FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, ShortDate& date,

@@ -3,18 +3,26 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 
 namespace lumbrix {
 
 namespace {
 
 const QString kContents = QStringLiteral("index.html");
+constexpr QSize kWindowSize(560, 720);
+// Below this height a window along the screen's edge would be no use.
+constexpr int kLeastHeight = 240;
 
 bool hasContents(const QString& dir) {
   return QFileInfo::exists(dir + u'/' + kContents);
@@ -54,16 +62,23 @@ void HelpViewer::ShowTopic(int context) {
 
 void HelpViewer::ensureWindow() {
   if (window_) return;
-  window_ = std::make_unique<QWidget>(nullptr, Qt::Window);
+  // A main window of its own, so that screen readers present it as a window.
+  auto* window = new QMainWindow;
+  window_.reset(window);
   window_->setObjectName(QStringLiteral("HelpWindow"));
   window_->setWindowTitle(QStringLiteral("Справка Lumbrix"));
-  window_->resize(720, 600);
+  window_->setAccessibleName(window_->windowTitle());
+  window_->resize(kWindowSize);
+  // Esc closes help, as it closes the program's other windows.
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window_.get());
+  QObject::connect(close, &QShortcut::activated, window_.get(), &QWidget::close);
 
   auto* back = new QPushButton(QStringLiteral("Назад"));
   auto* forward = new QPushButton(QStringLiteral("Вперёд"));
   auto* contents = new QPushButton(QStringLiteral("Содержание"));
   browser_ = new QTextBrowser;
   browser_->setObjectName(QStringLiteral("HelpBrowser"));
+  browser_->setAccessibleName(QStringLiteral("Текст справки"));
   // Web addresses in the pages belong in the browser, the pages themselves in this window.
   browser_->setOpenExternalLinks(true);
   back->setEnabled(false);
@@ -79,9 +94,36 @@ void HelpViewer::ensureWindow() {
   buttons->addWidget(forward);
   buttons->addWidget(contents);
   buttons->addStretch();
-  auto* layout = new QVBoxLayout(window_.get());
+  auto* page = new QWidget;
+  window->setCentralWidget(page);
+  auto* layout = new QVBoxLayout(page);
   layout->addLayout(buttons);
   layout->addWidget(browser_);
+  place();
+}
+
+QRect HelpViewer::Placement(const QRect& owner, int clientTop, const QRect& screen, QSize wanted) {
+  wanted = wanted.boundedTo(screen.size());
+  if (screen.right() - owner.right() >= wanted.width()) {
+    const int top = std::max(owner.top(), screen.top());
+    return {owner.right() + 1, top, wanted.width(),
+            std::min(wanted.height(), screen.bottom() - top + 1)};
+  }
+  const int top =
+      std::clamp(clientTop, screen.top(), std::max(screen.top(), screen.bottom() - kLeastHeight));
+  return {screen.right() - wanted.width() + 1, top, wanted.width(),
+          std::min(wanted.height(), screen.bottom() - top + 1)};
+}
+
+void HelpViewer::place() {
+  if (!owner_) return;
+  QWidget* below = owner_;
+  if (auto* main = qobject_cast<QMainWindow*>(owner_.data()); main && main->centralWidget())
+    below = main->centralWidget();
+  const QScreen* screen = owner_->screen() ? owner_->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  window_->setGeometry(Placement(owner_->frameGeometry(), below->mapToGlobal(QPoint(0, 0)).y(),
+                                 screen->availableGeometry(), kWindowSize));
 }
 
 void HelpViewer::show(const QString& page) {

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
 
     lumbrix::FrameWindow frame(dialogs, registry, help, arguments);
     dialogs.setParent(&frame);
+    help.setOwner(&frame);
     lumbrix::TAboutBox about(shell);
     lumbrix::AboutBoxView aboutView(about, &frame);
     frame.showAbout = [&] { aboutView.exec(); };

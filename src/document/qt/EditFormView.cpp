@@ -26,6 +26,13 @@ namespace {
 constexpr int kLumbrixTab = 0;
 constexpr int kCodeTab = 1;
 
+// A box's hint is its name for screen readers; on some platforms a box reports its current
+// item as its name, so the hint is its description as well.
+void describeForScreenReaders(QComboBox* box) {
+  box->setAccessibleName(box->toolTip());
+  box->setAccessibleDescription(box->toolTip());
+}
+
 QColor colorOf(std::uint32_t bgr) {
   return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                 static_cast<int>((bgr >> 16) & 0xFF));
@@ -45,7 +52,6 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
       translate_(new QToolButton),
       syntaxTimer_(new QTimer(this)) {
   setObjectName(QStringLiteral("EditForm"));
-  setMinimumSize(TEditForm::kMinWidth, TEditForm::kMinHeight);
   resize(623, 366);
 
   // The plain-text pane: navy text, accepts the tab key.
@@ -55,23 +61,28 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   palette.setColor(QPalette::Text, QColor(0, 0, 128));
   plainEdit->setPalette(palette);
   plainEdit->setTabChangesFocus(false);
+  plainEdit->setAccessibleName(QStringLiteral("Lumbrix-er"));
 
   QsciScintilla* codeEdit = code_->widget();
   codeEdit->setObjectName(QStringLiteral("CodeEditor"));
+  codeEdit->setAccessibleName(QStringLiteral("HTML код"));
 
   encodeType_->setObjectName(QStringLiteral("EncodeType"));
   encodeType_->addItems({QStringLiteral("WIN"), QStringLiteral("KOI8"), QStringLiteral("ISO")});
   encodeType_->setToolTip(QStringLiteral("Кодировка"));
   encodeType_->setStatusTip(encodeType_->toolTip());
+  describeForScreenReaders(encodeType_);
   lfcrType_->setObjectName(QStringLiteral("LFCRType"));
   lfcrType_->addItems({QStringLiteral("CR+LF"), QStringLiteral("LF")});
   lfcrType_->setToolTip(QStringLiteral("Тип перевода строки"));
   lfcrType_->setStatusTip(lfcrType_->toolTip());
+  describeForScreenReaders(lfcrType_);
   translate_->setObjectName(QStringLiteral("TranslateButton"));
   translate_->setCheckable(true);
   translate_->setText(QStringLiteral("Преобр."));
   translate_->setToolTip(QStringLiteral("Преобразовать"));
   translate_->setStatusTip(translate_->toolTip());
+  translate_->setAccessibleDescription(translate_->toolTip());
 
   auto* codePage = new QWidget;
   codePage->setObjectName(QStringLiteral("TabCode"));
@@ -229,6 +240,8 @@ void EditFormView::buildCommands(QWidget* buttonRow) {
     button->setText(ToQString(b.caption.empty() ? b.hint : b.caption));
     button->setToolButtonStyle(b.caption.empty() ? Qt::ToolButtonIconOnly
                                                  : Qt::ToolButtonTextBesideIcon);
+    if (b.caption.empty()) button->setAccessibleName(button->toolTip());
+    button->setAccessibleDescription(button->toolTip());
     if (b.popup.empty()) {
       const QString handler = ToQString(b.handler);
       connect(button, &QToolButton::clicked, this, [run, handler] { run(handler); });
@@ -286,6 +299,7 @@ void EditFormView::render() {
   const QString caption = ToQString(f.Caption);
   if (windowTitle() != caption) {
     setWindowTitle(caption);
+    setAccessibleName(caption);
     emit captionChanged(caption);
   }
 }

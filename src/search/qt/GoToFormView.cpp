@@ -62,6 +62,7 @@ GoToFormView::GoToFormView(TGoToForm& form, QWidget* parent)
 
   where_ = new QComboBox(this);
   where_->setObjectName(QStringLiteral("Where"));
+  where_->setAccessibleName(QStringLiteral("Куда перейти"));
   where_->setEditable(false);
   for (const TGoToForm::Target& target : TGoToForm::kTargets)
     where_->addItem(ToQString(target.item));
@@ -71,6 +72,7 @@ GoToFormView::GoToFormView(TGoToForm& form, QWidget* parent)
 
   lineNumEdit_ = new QLineEdit(this);
   lineNumEdit_->setObjectName(QStringLiteral("LineNumEdit"));
+  lineNumEdit_->setAccessibleName(QStringLiteral("Номер строки"));
   // Digits only, and never a number above the up-down's range.
   lineNumEdit_->setValidator(
       new QIntValidator(TGoToForm::kMinLine, TGoToForm::kMaxLine, lineNumEdit_));
@@ -83,7 +85,9 @@ GoToFormView::GoToFormView(TGoToForm& form, QWidget* parent)
   arrows->setContentsMargins(0, 0, 0, 0);
   arrows->setSpacing(0);
   down_ = arrowButton(Qt::LeftArrow, QStringLiteral("LineNumDown"), lineNum_);
+  down_->setAccessibleName(QStringLiteral("Номер меньше"));
   up_ = arrowButton(Qt::RightArrow, QStringLiteral("LineNumUp"), lineNum_);
+  up_->setAccessibleName(QStringLiteral("Номер больше"));
   arrows->addWidget(down_);
   arrows->addWidget(up_);
   lineNum_->setGeometry(90, 42, 34, 22);

@@ -99,6 +99,37 @@ const char* const kMenus = R"(&Файл |  | Операции с файлами
   &Справка |  | Справка о программе
   -
   &Интернет |  | Мы в Интернете
+    Справка по HTML и Java | F11 | http://www.orvane.ru/lumbrix/help/
+    Веб-тренажёр |  | http://www.orvane.ru/lumbrix/trainer/
+    Lumbrix в Сети |  | 
+      Домашняя страница |  | http://www.orvane.ru/lumbrix/
+      Поддержка пользователей |  | http://www.orvane.ru/lumbrix/support/
+      Форум пользователей |  | http://www.orvane.ru/lumbrix/forum/
+      Чат |  | Адрес чата может смениться: надёжнее заходить в чат через сайт
+      Бесплатная раскрутка сайта |  | http://www.orvane.ru/lumbrix/promo/
+    -
+    Примеры JavaScript, HTML и CSS |  | https://www.w3schools.com/
+    Каталог ресурсов JavaScript |  | https://developer.mozilla.org/ru/docs/Web/JavaScript
+    Центр неофиц. ресурсов JavaScript |  | https://learn.javascript.ru/
+    Справочник веб-цветов |  | https://www.w3.org/wiki/CSS/Properties/color/keywords
+    -
+    Форум Java-разработчиков |  | https://stackoverflow.com/questions/tagged/java
+    обучение Java (РуНет) |  | https://metanit.com/java/
+    ссылки по Java технологии |  | https://dev.java/learn/
+    о JBuilder (РуНет) |  | https://ru.wikipedia.org/wiki/JBuilder
+    Руководство идиоту по PERL и CGI |  | https://perldoc.perl.org/perlintro
+    -
+    &Стандарты |  | 
+      W3C (HTML, CSS, PHP и др. стандарты Web) |  | https://www.w3.org/
+      Web3D консорциум |  | https://www.web3d.org/
+      Java |  | https://dev.java/
+      PERL |  | https://www.perl.org/
+    Продвинутым... |  | 
+      Обучение VRML (англ.) |  | https://www.web3d.org/x3d/content/examples/Vrml2Sourcebook/
+      Серверные сценарии (РуНет) |  | https://www.php.net/manual/ru/
+      Справки по PERL (англ.) |  | https://perldoc.perl.org/
+      Библиотека по ИТ (РуНет) |  | https://www.intuit.ru/
+      Сборник CGI-скриптов |  | https://www.scriptarchive.com/
   &О проге | Shift+F1 | Краткие сведения о программе
 )";
 
@@ -169,8 +200,23 @@ TEST(FrameCensus, ToolBarCarriesItsHintsInOrder) {
     }
 }
 
+void collectItems(const QMenu* menu, QList<const QAction*>& out) {
+  for (const QAction* a : menu->actions()) {
+    if (a->menu())
+      collectItems(a->menu(), out);
+    else if (!a->isSeparator())
+      out << a;
+  }
+}
+
 TEST(FrameCensus, CommandsNotYetBuiltAreDisabledAndTheRestEnabled) {
   FrameFixture f;
+  // The web links are in place, disabled until they open their addresses.
+  QList<const QAction*> links;
+  collectItems(f.frame->actions().internetMenu(), links);
+  ASSERT_EQ(links.size(), 25);
+  for (const QAction* a : links) EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+  EXPECT_TRUE(f.frame->actions().internetMenu()->menuAction()->isEnabled());
   for (const char* h : {"CreateFile", "PublicationMaster", "Find", "TagMaster", "AttrMaster",
                         "OptionsAction", "PreviewInBrow"})
     EXPECT_FALSE(f.frame->actions().action(QString::fromLatin1(h))->isEnabled()) << h;

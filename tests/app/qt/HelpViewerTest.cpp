@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QTest>
 #include <QTextBrowser>
 #include <QWidget>
 
@@ -70,6 +73,48 @@ TEST(HelpViewer, MissingPagesAreReportedInTheWindow) {
   help.ShowTopic(3);
   EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("не найдены")));
   help.window()->close();
+}
+
+TEST(HelpViewer, OpensBesideItsOwnerAndNeverOverItsMenus) {
+  const QRect screen(0, 0, 1280, 1024);
+  const QSize wanted(560, 720);
+  struct Case {
+    QRect owner;
+    int clientTop;
+    QRect expected;
+  };
+  const Case cases[] = {
+      // Room to the right of the owner: beside it, at its top.
+      {QRect(0, 100, 700, 500), 150, QRect(700, 100, 560, 720)},
+      // A maximised owner: along the screen's right edge, below the menu bar and tool bar.
+      {screen, 60, QRect(720, 60, 560, 720)},
+      // Low on the screen: as high as the screen still allows below the owner's menus.
+      {QRect(0, 500, 1280, 524), 540, QRect(720, 540, 560, 484)},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(HelpViewer::Placement(c.owner, c.clientTop, screen, wanted), c.expected);
+  // A small screen: the window is no wider than the screen.
+  EXPECT_EQ(HelpViewer::Placement(QRect(0, 0, 400, 300), 30, QRect(0, 0, 500, 400), wanted),
+            QRect(0, 30, 500, 370));
+}
+
+TEST(HelpViewer, TheWindowKeepsClearOfTheFramesMenuBarAndEscClosesIt) {
+  QMainWindow frame;
+  frame.menuBar()->addMenu(QStringLiteral("Файл"));
+  frame.setCentralWidget(new QWidget);
+  frame.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+  frame.show();
+  HelpViewer help;
+  help.setOwner(&frame);
+  help.ShowContents();
+  const QRect menus(frame.menuBar()->mapToGlobal(QPoint(0, 0)), frame.menuBar()->size());
+  EXPECT_FALSE(help.window()->geometry().intersects(menus));
+  EXPECT_TRUE(frame.screen()->availableGeometry().contains(help.window()->geometry()));
+
+  help.window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help.window()));
+  QTest::keyClick(help.browser(), Qt::Key_Escape);
+  EXPECT_FALSE(help.window()->isVisible());
 }
 
 }  // namespace

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# End to end through the accessibility tree: the real program under Xvfb, in a private D-Bus
+# session with the accessibility bus running, driven by keys and read by accessibility.py
+# (Debian's own Python, for which the AT-SPI bindings are installed). Screenshots are left in
+# the build folder for a person to look at.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ "${1:-}" = "--inside-session" ]; then
+  program=$2 work=$3 shots=$4
+  launcher=""
+  for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher \
+      /usr/lib/at-spi2/at-spi-bus-launcher; do
+    [ -x "$candidate" ] && launcher=$candidate && break
+  done
+  [ -n "$launcher" ] || { echo "at-spi-bus-launcher not found"; exit 1; }
+  "$launcher" --launch-immediately &
+  bus=$!
+  trap 'kill "$bus" 2>/dev/null || true' EXIT
+  # Asking the bus itself would start a second one through D-Bus activation: wait for its name.
+  for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+      org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+    sleep 0.1
+  done
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  /usr/bin/python3 "$here/accessibility.py" "$program" "$work" "$shots"
+  exit $?
+fi
+
+program=$1
+shots=${2:-$(dirname "$program")/e2e}
+mkdir -p "$shots"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+printf '<html>\r\n<head><title>E2E</title></head>\r\n<body>\r\n<p>text</p>\r\n</body>\r\n</html>' \
+  > "$work/page.htm"
+printf 'p { color: red }\n' > "$work/style.css"
+
+# The server picks a free display itself, so that runs of other programs side by side never
+# meet on the same one.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+[ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -1 "$work/display")"
+dbus-run-session -- "$0" --inside-session "$program" "$work" "$shots"
