@@ -76,9 +76,9 @@ bool TFrameForm::OpenRefused(const FileAttributes& a) const {
          (a.hidden && settings.NHF) || (a.compressed && settings.NCF);
 }
 
-void TFrameForm::openDocument(const std::string& path) {
+void TFrameForm::openDocument(const NativeName& file) {
   TEditForm& form = windows_.CreateDocument();
-  if (!form.LoadDocument(path)) {
+  if (!form.LoadDocument(file)) {
     // The user has been told why; a window left bound to the path could later replace the
     // file with an empty text.
     windows_.DestroyDocument(form);
@@ -93,26 +93,29 @@ void TFrameForm::openDocument(const std::string& path) {
 void TFrameForm::OpenCommandLine(const std::vector<std::string>& arguments) {
   for (const std::string& argument : arguments) {
     if (argument == "/test" || argument == "-test") continue;
-    openFromCommandLine(argument);
+    openFromCommandLine(NativeName{argument});
   }
 }
 
-void TFrameForm::openFromCommandLine(const std::string& argument) {
-  const std::vector<std::string> matches = ListWildcard(argument, true);
+void TFrameForm::openFromCommandLine(const NativeName& argument) {
+  const std::vector<NativeName> matches = ListWildcard(argument, true);
   if (matches.empty()) {
-    dialogs_.MessageBox(std::string("Файла\n"_w) + argument + std::string("\nНЕТ В ПРИРОДЕ!"_w),
-                        kOpenErrorCaption, MsgIcon::Exclamation, MsgButtons::Ok);
+    dialogs_.MessageBox(
+        std::string("Файла\n"_w) + DisplayPath(argument) + std::string("\nНЕТ В ПРИРОДЕ!"_w),
+        kOpenErrorCaption, MsgIcon::Exclamation, MsgButtons::Ok);
     return;
   }
-  const std::string folder = argumentFolder(argument);
-  for (const std::string& match : matches) {
-    const std::string path = folder.empty() ? JoinPath(CurrentDirectory(), FileNamePart(match))
-                                            : folder + FileNamePart(match);
+  const std::string folder = argumentFolder(argument.bytes);
+  for (const NativeName& match : matches) {
+    const std::string name = FileNamePart(match.bytes);
+    const NativeName path{folder.empty() ? JoinPath(NativeCurrentDirectory().bytes, name)
+                                         : folder + name};
     const std::optional<FileAttributes> a = GetFileAttributes(path);
     const bool unusable = !a || a->directory || a->offline;
     const bool refused = a && OpenRefused(*a);
     if (unusable || refused) {
-      std::string text = std::string("Файл\n"_w) + path + std::string("\nНЕДОСТУПЕН!"_w);
+      std::string text =
+          std::string("Файл\n"_w) + DisplayPath(path) + std::string("\nНЕДОСТУПЕН!"_w);
       if (refused) text += std::string("\nЗАПРЕТ на изменение"_w);
       dialogs_.MessageBox(text, kOpenErrorCaption, MsgIcon::Information, MsgButtons::Ok);
       continue;
@@ -133,7 +136,7 @@ void TFrameForm::OpenFile() {
                           MsgIcon::Information, MsgButtons::Ok);
       continue;
     }
-    openDocument(path);
+    openDocument(ToNative(path));
   }
   if (!wasMaximized) windows_.SetFrameMaximized(false);
 }

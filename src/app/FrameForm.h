@@ -40,6 +40,8 @@ class TFrameForm {
   // paints do nothing. Returns true when it did the work.
   bool FormPaint(const std::vector<std::string>& arguments);
 
+  // Opens the files named on the command line. The arguments are the system's own bytes, so
+  // that a file is found whatever bytes its name holds; messages show them as DisplayPath does.
   void OpenCommandLine(const std::vector<std::string>& arguments);
   void OpenFile();
 
@@ -68,8 +70,8 @@ class TFrameForm {
   TEditForm* activeDocument();
   // Creates a document window for a path and loads it; a file that could not be read closes
   // its window again.
-  void openDocument(const std::string& path);
-  void openFromCommandLine(const std::string& argument);
+  void openDocument(const NativeName& file);
+  void openFromCommandLine(const NativeName& argument);
 
   Dialogs& dialogs_;
   Registry& registry_;

@@ -1,32 +1,85 @@
+// The parts of the file functions that are the same on every system: names and their native
+// forms, wild-card matching, and the Windows-1251 forms of the native functions.
 #include "common/FileSystem.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 
 #include "common/CodePage.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace lumbrix {
 
 namespace {
 
 bool isSeparator(char c) {
-#ifdef _WIN32
   return c == '\\' || c == '/' || c == ':';
-#else
-  return c == '\\' || c == '/' || c == ':';
-#endif
+}
+
+// The character of the well-formed UTF-8 sequence at s[i] and its length, or length 0 when the
+// byte there begins none (a stray byte, a cut or overlong sequence, a surrogate).
+int utf8At(std::string_view s, std::size_t i, char32_t& u) {
+  const unsigned char c = static_cast<unsigned char>(s[i]);
+  int extra = 0;
+  char32_t least = 0;
+  if (c < 0x80) {
+    u = c;
+    return 1;
+  }
+  if ((c & 0xE0) == 0xC0) {
+    u = c & 0x1F;
+    extra = 1;
+    least = 0x80;
+  } else if ((c & 0xF0) == 0xE0) {
+    u = c & 0x0F;
+    extra = 2;
+    least = 0x800;
+  } else if ((c & 0xF8) == 0xF0) {
+    u = c & 0x07;
+    extra = 3;
+    least = 0x10000;
+  } else {
+    return 0;
+  }
+  if (i + extra >= s.size()) return 0;
+  for (int k = 1; k <= extra; ++k) {
+    const unsigned char cc = static_cast<unsigned char>(s[i + k]);
+    if ((cc & 0xC0) != 0x80) return 0;
+    u = (u << 6) | (cc & 0x3F);
+  }
+  if (u < least || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) return 0;
+  return 1 + extra;
+}
+
+// How many bytes of a name "?" takes at position n: one character.
+std::size_t characterAt(const std::string& name, std::size_t n, bool native) {
+  if (!native) return 1;
+  char32_t u = 0;
+  const int length = utf8At(name, n, u);
+  return length > 0 ? static_cast<std::size_t>(length) : 1;
+}
+
+// Iterative matcher with one backtrack point for the last "*".
+bool wildcardMatch(const std::string& pattern, const std::string& name, bool native) {
+  std::size_t p = 0, n = 0, starP = std::string::npos, starN = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == '?') {
+      ++p;
+      n += characterAt(name, n, native);
+    } else if (p < pattern.size() && pattern[p] == name[n]) {
+      ++p;
+      ++n;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      starP = p++;
+      starN = n;
+    } else if (starP != std::string::npos) {
+      p = starP + 1;
+      starN += characterAt(name, starN, native);
+      n = starN;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
 }
 
 }  // namespace
@@ -43,25 +96,45 @@ std::string FolderPart(const std::string& path) {
   return {};
 }
 
-bool WildcardMatch(const std::string& pattern, const std::string& name) {
-  // Iterative matcher with one backtrack point for the last "*".
-  std::size_t p = 0, n = 0, starP = std::string::npos, starN = 0;
-  while (n < name.size()) {
-    if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
-      ++p;
-      ++n;
-    } else if (p < pattern.size() && pattern[p] == '*') {
-      starP = p++;
-      starN = n;
-    } else if (starP != std::string::npos) {
-      p = starP + 1;
-      n = ++starN;
+std::string NativePath(const std::string& path) {
+  return WinToUtf8(path);
+}
+
+std::optional<std::string> PathFromNative(const std::string& native) {
+  std::string win;
+  // The way back must give the same bytes: an overlong sequence would otherwise name another file.
+  if (!Utf8ToWin(native, win) || WinToUtf8(win) != native) return std::nullopt;
+  return win;
+}
+
+std::string DisplayPath(const NativeName& name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  const std::string& s = name.bytes;
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) {
+    char32_t u = 0;
+    const int length = utf8At(s, i, u);
+    const int win = length > 0 ? UnicodeToWin(u) : -1;
+    if (win >= 0) {
+      out.push_back(static_cast<char>(win));
     } else {
-      return false;
+      for (int k = 0; k < std::max(length, 1); ++k) {
+        const unsigned char c = static_cast<unsigned char>(s[i + k]);
+        out += {'%', kHex[c >> 4], kHex[c & 0xF]};
+      }
     }
+    i += static_cast<std::size_t>(std::max(length, 1));
   }
-  while (p < pattern.size() && pattern[p] == '*') ++p;
-  return p == pattern.size();
+  return out;
+}
+
+bool WildcardMatch(const std::string& pattern, const std::string& name) {
+  return wildcardMatch(pattern, name, false);
+}
+
+bool WildcardMatch(const NativeName& pattern, const NativeName& name) {
+  return wildcardMatch(pattern.bytes, name.bytes, true);
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
@@ -84,317 +157,34 @@ bool IsAbsolutePath(const std::string& path) {
 #endif
 }
 
-#ifndef _WIN32
-
-std::string NativePath(const std::string& path) {
-  return WinToUtf8(path);
-}
-
-std::optional<std::string> PathFromNative(const std::string& native) {
-  std::string win;
-  if (!Utf8ToWin(native, win)) return std::nullopt;
-  return win;
-}
-
 ReadStatus ReadWholeFile(const std::string& path, std::string& bytes, std::int64_t limit) {
-  const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return ReadStatus::CannotOpen;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    return ReadStatus::CannotOpen;
-  }
-  if (st.st_size >= limit) {
-    ::close(fd);
-    return ReadStatus::TooLarge;
-  }
-  std::string data;
-  data.resize(static_cast<std::size_t>(st.st_size));
-  std::size_t got = 0;
-  // A file may grow between fstat and read; read to its end and check the limit again.
-  for (;;) {
-    if (got == data.size()) data.resize(data.size() + 4096);
-    const ssize_t r = ::read(fd, data.data() + got, data.size() - got);
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      ::close(fd);
-      return ReadStatus::ReadError;
-    }
-    if (r == 0) break;
-    got += static_cast<std::size_t>(r);
-    if (static_cast<std::int64_t>(got) >= limit) {
-      ::close(fd);
-      return ReadStatus::TooLarge;
-    }
-  }
-  ::close(fd);
-  data.resize(got);
-  bytes = std::move(data);
-  return ReadStatus::Ok;
+  return ReadWholeFile(ToNative(path), bytes, limit);
 }
 
-WriteStatus WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  std::string target = NativePath(path);
-  // Replace the file a symbolic link points to, not the link.
-  if (char* real = ::realpath(target.c_str(), nullptr)) {
-    target = real;
-    std::free(real);
-  }
-  struct stat old {};
-  const bool existed = ::stat(target.c_str(), &old) == 0;
-  if (existed && S_ISDIR(old.st_mode)) return WriteStatus::Failed;
-
-  const std::size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-  const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-  std::string temp =
-      (slash == std::string::npos ? std::string() : folder) + "." + base + ".lmbx-XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return WriteStatus::Failed;
-
-  auto fail = [&](WriteStatus status) {
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return status;
-  };
-
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return fail(done > 0 ? WriteStatus::ShortWrite : WriteStatus::Failed);
-    }
-    if (w == 0) return fail(WriteStatus::ShortWrite);
-    done += static_cast<std::size_t>(w);
-  }
-  const mode_t mode = existed ? (old.st_mode & 07777) : (0666 & ~[] {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-  }());
-  if (::fchmod(fd, mode) != 0) return fail(WriteStatus::Failed);
-  if (existed) {
-    // Keep the group (and the owner, where allowed); failing that is not an error.
-    [[maybe_unused]] int ignored = ::fchown(fd, old.st_uid, old.st_gid);
-  }
-  if (::fsync(fd) != 0) return fail(WriteStatus::Failed);
-  if (::close(fd) != 0) {
-    ::unlink(temp.c_str());
-    return WriteStatus::Failed;
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return WriteStatus::Failed;
-  }
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return WriteStatus::Ok;
+WriteStatus WriteWholeFile(const std::string& path, const std::string& bytes) {
+  return WriteWholeFile(ToNative(path), bytes);
 }
 
 std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
-  const std::string native = NativePath(path);
-  struct stat st {};
-  if (::stat(native.c_str(), &st) != 0) return std::nullopt;
-  FileAttributes a;
-  a.directory = S_ISDIR(st.st_mode);
-  a.readOnly = ::access(native.c_str(), W_OK) != 0;
-  a.hidden = FileNamePart(path).starts_with(".");
-  return a;
+  return GetFileAttributes(ToNative(path));
 }
 
 bool FileExists(const std::string& path) {
-  struct stat st {};
-  return ::stat(NativePath(path).c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+  const std::optional<FileAttributes> a = GetFileAttributes(path);
+  return a && !a->directory;
 }
 
 std::vector<std::string> ListWildcard(const std::string& pattern, bool withFolders) {
   std::vector<std::string> result;
-  const std::string folder = FolderPart(pattern);
-  const std::string namePattern = pattern.substr(folder.size());
-  auto wanted = [&](const std::string& path) {
-    const auto a = GetFileAttributes(path);
-    return a && (withFolders || !a->directory);
-  };
-  if (namePattern.find_first_of("*?") == std::string::npos) {
-    if (wanted(pattern)) result.push_back(pattern);
-    return result;
-  }
-  DIR* dir = ::opendir(NativePath(folder.empty() ? "." : folder).c_str());
-  if (!dir) return result;
-  while (const dirent* e = ::readdir(dir)) {
-    const std::optional<std::string> name = PathFromNative(e->d_name);
-    if (!name || *name == "." || *name == "..") continue;
-    if (!WildcardMatch(namePattern, *name)) continue;
-    const std::string full = folder + *name;
-    if (wanted(full)) result.push_back(full);
-  }
-  ::closedir(dir);
+  for (const NativeName& found : ListWildcard(ToNative(pattern), withFolders))
+    if (std::optional<std::string> path = PathFromNative(found.bytes))
+      result.push_back(std::move(*path));
   std::sort(result.begin(), result.end());
   return result;
 }
 
 std::string CurrentDirectory() {
-  std::error_code ec;
-  const std::string native = std::filesystem::current_path(ec).string();
-  return PathFromNative(native).value_or(std::string());
+  return PathFromNative(NativeCurrentDirectory().bytes).value_or(std::string());
 }
-
-std::string TempDirectory() {
-  const char* dir = std::getenv("TMPDIR");
-  std::string native = dir && *dir ? dir : "/tmp";
-  if (native.back() != '/') native += '/';
-  return PathFromNative(native).value_or("/tmp/");
-}
-
-std::string ProgramDirectory() {
-  std::error_code ec;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return CurrentDirectory() + "/";
-  return PathFromNative(exe.parent_path().string() + "/").value_or(std::string());
-}
-
-#else  // _WIN32
-
-namespace {
-
-std::wstring wide(const std::string& win) {
-  const int n =
-      ::MultiByteToWideChar(1251, 0, win.data(), static_cast<int>(win.size()), nullptr, 0);
-  std::wstring w(n, L'\0');
-  ::MultiByteToWideChar(1251, 0, win.data(), static_cast<int>(win.size()), w.data(), n);
-  return w;
-}
-
-std::optional<std::string> narrow(const std::wstring& w) {
-  BOOL lost = FALSE;
-  const int n = ::WideCharToMultiByte(1251, WC_NO_BEST_FIT_CHARS, w.data(),
-                                      static_cast<int>(w.size()), nullptr, 0, nullptr, &lost);
-  std::string s(n, '\0');
-  ::WideCharToMultiByte(1251, WC_NO_BEST_FIT_CHARS, w.data(), static_cast<int>(w.size()), s.data(),
-                        n, nullptr, &lost);
-  if (lost) return std::nullopt;
-  return s;
-}
-
-}  // namespace
-
-std::string NativePath(const std::string& path) {
-  return WinToUtf8(path);
-}
-
-std::optional<std::string> PathFromNative(const std::string& native) {
-  std::string win;
-  if (!Utf8ToWin(native, win)) return std::nullopt;
-  return win;
-}
-
-ReadStatus ReadWholeFile(const std::string& path, std::string& bytes, std::int64_t limit) {
-  HANDLE h = ::CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return ReadStatus::CannotOpen;
-  LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(h, &size)) {
-    ::CloseHandle(h);
-    return ReadStatus::ReadError;
-  }
-  if (size.QuadPart >= limit) {
-    ::CloseHandle(h);
-    return ReadStatus::TooLarge;
-  }
-  std::string data(static_cast<std::size_t>(size.QuadPart), '\0');
-  DWORD got = 0;
-  const BOOL ok = ::ReadFile(h, data.data(), static_cast<DWORD>(data.size()), &got, nullptr);
-  ::CloseHandle(h);
-  if (!ok) return ReadStatus::ReadError;
-  data.resize(got);
-  bytes = std::move(data);
-  return ReadStatus::Ok;
-}
-
-WriteStatus WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  const std::wstring target = wide(path);
-  const std::wstring temp = target + L".lmbx-tmp";
-  HANDLE h = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return WriteStatus::Failed;
-  DWORD written = 0;
-  const BOOL ok = ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  const BOOL flushed = ok && ::FlushFileBuffers(h);
-  ::CloseHandle(h);
-  if (!ok || written != bytes.size() || !flushed) {
-    ::DeleteFileW(temp.c_str());
-    return ok && written != bytes.size() ? WriteStatus::ShortWrite : WriteStatus::Failed;
-  }
-  const bool existed = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-  const BOOL moved =
-      existed ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, 0, nullptr, nullptr)
-              : ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
-  if (!moved) {
-    ::DeleteFileW(temp.c_str());
-    return WriteStatus::Failed;
-  }
-  return WriteStatus::Ok;
-}
-
-std::optional<FileAttributes> GetFileAttributes(const std::string& path) {
-  const DWORD a = ::GetFileAttributesW(wide(path).c_str());
-  if (a == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-  FileAttributes f;
-  f.readOnly = a & FILE_ATTRIBUTE_READONLY;
-  f.hidden = a & FILE_ATTRIBUTE_HIDDEN;
-  f.system = a & FILE_ATTRIBUTE_SYSTEM;
-  f.temporary = a & FILE_ATTRIBUTE_TEMPORARY;
-  f.compressed = a & FILE_ATTRIBUTE_COMPRESSED;
-  f.offline = a & FILE_ATTRIBUTE_OFFLINE;
-  f.directory = a & FILE_ATTRIBUTE_DIRECTORY;
-  return f;
-}
-
-bool FileExists(const std::string& path) {
-  const DWORD a = ::GetFileAttributesW(wide(path).c_str());
-  return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-std::vector<std::string> ListWildcard(const std::string& pattern, bool withFolders) {
-  std::vector<std::string> result;
-  const std::string folder = FolderPart(pattern);
-  WIN32_FIND_DATAW fd;
-  HANDLE h = ::FindFirstFileW(wide(pattern).c_str(), &fd);
-  if (h == INVALID_HANDLE_VALUE) return result;
-  do {
-    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      if (!withFolders || std::wstring(fd.cFileName) == L"." || std::wstring(fd.cFileName) == L"..")
-        continue;
-    }
-    if (auto name = narrow(fd.cFileName)) result.push_back(folder + *name);
-  } while (::FindNextFileW(h, &fd));
-  ::FindClose(h);
-  std::sort(result.begin(), result.end());
-  return result;
-}
-
-std::string CurrentDirectory() {
-  wchar_t buf[MAX_PATH];
-  const DWORD n = ::GetCurrentDirectoryW(MAX_PATH, buf);
-  return narrow(std::wstring(buf, n)).value_or(std::string());
-}
-
-std::string TempDirectory() {
-  wchar_t buf[MAX_PATH + 1];
-  const DWORD n = ::GetTempPathW(MAX_PATH + 1, buf);
-  return narrow(std::wstring(buf, n)).value_or(std::string());
-}
-
-std::string ProgramDirectory() {
-  wchar_t buf[MAX_PATH];
-  const DWORD n = ::GetModuleFileNameW(nullptr, buf, MAX_PATH);
-  return FolderPart(narrow(std::wstring(buf, n)).value_or(std::string()));
-}
-
-#endif
 
 }  // namespace lumbrix

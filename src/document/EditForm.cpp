@@ -79,11 +79,20 @@ void TEditForm::ClassifyDocument() {
   viewChanged();
 }
 
+NativeName TEditForm::FileOnDisk() const {
+  return NativeFile.bytes.empty() ? ToNative(FilePath) : NativeFile;
+}
+
 bool TEditForm::LoadDocument(const std::string& path) {
-  FilePath = path;
+  return LoadDocument(ToNative(path));
+}
+
+bool TEditForm::LoadDocument(const NativeName& file) {
+  FilePath = DisplayPath(file);
+  NativeFile = ToNative(FilePath) == file ? NativeName{} : file;
   IsNew = false;
   ClassifyDocument();
-  const bool read = ReadTextFile(path, FileImage, dialogs_);
+  const bool read = ReadTextFile(file, FileImage, dialogs_);
   LineEndLF = DetectLineEnds(FileImage, FileKind, LineEndLF);
   ShowFileText();
   UpdateDocumentView();
@@ -98,7 +107,7 @@ bool TEditForm::SaveDocument() {
   ReadDocumentBoxes();
   UpdateDocumentView();
   std::string image = EncodeFileText(code_.Text(), LineEndLF, Encoding, FileKind);
-  const bool written = WriteTextFile(image, FilePath, dialogs_);
+  const bool written = WriteTextFile(image, FileOnDisk(), dialogs_);
   // The file image is what the file holds: it changes only when the write went through.
   if (written) FileImage = std::move(image);
   TranslateDown = false;
@@ -112,6 +121,7 @@ bool TEditForm::SaveDocumentAs() {
   const std::optional<FileDialogResult> chosen = dialogs_.SaveFile(request);
   if (!chosen || chosen->names.empty()) return false;
   FilePath = chosen->names.front();
+  NativeFile = {};
   IsNew = false;
   ClassifyDocument();
   if (settings_.UDHETWJS && FileKind == KindJavaScript && Encoding != settings_.DHTMLET) {

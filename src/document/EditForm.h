@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "common/FileSystem.h"
 #include "document/FileKinds.h"
 
 namespace lumbrix {
@@ -30,6 +31,11 @@ class TEditForm {
   bool LineEndLF = false;
   bool IsNew = true;
   std::string FileImage;
+  // The file's native name when FilePath, which shows it, cannot name it (bytes that are not
+  // UTF-8, letters Windows-1251 lacks); empty otherwise. Loading and saving go by it.
+  NativeName NativeFile;
+  // The name the file system knows the document's file by.
+  NativeName FileOnDisk() const;
 
   // The state of the window's controls.
   std::string Caption;
@@ -70,6 +76,8 @@ class TEditForm {
   // seen why); the document must then be closed, so that no later save can replace the file
   // with an empty text.
   bool LoadDocument(const std::string& path);
+  // The same for a file named by its native name, kept beside the path shown for it.
+  bool LoadDocument(const NativeName& file);
   // Both return true only when the file was written; a cancelled dialog or a failed write
   // leaves the document modified.
   bool SaveDocument();

@@ -37,12 +37,12 @@ constexpr std::array<unsigned char, 256> kKoiToWin = [] {
   return t;
 }();
 
-// ISO-8859-5: every byte from 0xA1 on except the soft hyphen 0xAD and the numero sign 0xF0:
-// 93 entries.
+// ISO-8859-5: every byte from 0xA1 on except the soft hyphen 0xAD, the numero sign 0xF0 (0xB9 in
+// Windows-1251) included: 94 entries.
 constexpr std::array<unsigned char, 256> kIsoToWin = [] {
   std::array<unsigned char, 256> t{};
   for (int i = 0xA1; i < 256; ++i) {
-    if (i == 0xAD || i == 0xF0) continue;
+    if (i == 0xAD) continue;
     t[i] = static_cast<unsigned char>(UnicodeToWin(isoUnicode(i)));
   }
   return t;

@@ -16,8 +16,9 @@ void stop(Dialogs& dialogs, std::string_view text, const std::string& path) {
 
 }  // namespace
 
-bool ReadTextFile(const std::string& path, std::string& bytes, Dialogs& dialogs) {
-  switch (ReadWholeFile(path, bytes, kMaxFileSize)) {
+bool ReadTextFile(const NativeName& file, std::string& bytes, Dialogs& dialogs) {
+  const std::string path = DisplayPath(file);
+  switch (ReadWholeFile(file, bytes, kMaxFileSize)) {
     case ReadStatus::Ok:
       return true;
     case ReadStatus::TooLarge:
@@ -31,12 +32,13 @@ bool ReadTextFile(const std::string& path, std::string& bytes, Dialogs& dialogs)
   return false;
 }
 
-bool WriteTextFile(const std::string& bytes, const std::string& path, Dialogs& dialogs) {
+bool WriteTextFile(const std::string& bytes, const NativeName& file, Dialogs& dialogs) {
+  const std::string path = DisplayPath(file);
   if (bytes.size() >= static_cast<std::size_t>(kMaxFileSize)) {
     stop(dialogs, "Не удалось записать\nТекст слишком велик"_w, path);
     return false;
   }
-  switch (WriteFileAtomically(path, bytes)) {
+  switch (WriteWholeFile(file, bytes)) {
     case WriteStatus::Ok:
       return true;
     case WriteStatus::ShortWrite:
@@ -45,11 +47,20 @@ bool WriteTextFile(const std::string& bytes, const std::string& path, Dialogs& d
            "сохраните его\nиз другой программы.\nСообщите об ошибке\nавтору."_w,
            path);
       return false;
+    case WriteStatus::NotWritable:
     case WriteStatus::Failed:
       break;
   }
   stop(dialogs, "Ошибка записи файла"_w, path);
   return false;
+}
+
+bool ReadTextFile(const std::string& path, std::string& bytes, Dialogs& dialogs) {
+  return ReadTextFile(ToNative(path), bytes, dialogs);
+}
+
+bool WriteTextFile(const std::string& bytes, const std::string& path, Dialogs& dialogs) {
+  return WriteTextFile(bytes, ToNative(path), dialogs);
 }
 
 }  // namespace lumbrix

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "common/FileSystem.h"
+
 namespace lumbrix {
 
 class Dialogs;
@@ -12,10 +14,13 @@ inline constexpr int kMaxFileSize = 65536;
 
 // Reads the whole file into `bytes`, every byte of it (zero bytes included). On failure shows
 // the message with the path as caption and returns false; `bytes` is then unchanged.
+bool ReadTextFile(const NativeName& file, std::string& bytes, Dialogs& dialogs);
 bool ReadTextFile(const std::string& path, std::string& bytes, Dialogs& dialogs);
 
-// Writes `bytes` as the whole file. The file on disk is replaced only by a complete new copy:
-// on any failure it stays as it was. Shows the message and returns false on failure.
+// Writes `bytes` as the whole file. The file on disk gets only the complete new text: on any
+// failure, a file the user may not write included, it keeps its old bytes. Shows the message
+// with the path as caption and returns false on failure.
+bool WriteTextFile(const std::string& bytes, const NativeName& file, Dialogs& dialogs);
 bool WriteTextFile(const std::string& bytes, const std::string& path, Dialogs& dialogs);
 
 }  // namespace lumbrix

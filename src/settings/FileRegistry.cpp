@@ -146,7 +146,7 @@ bool FileRegistry::CloseKey() {
     std::filesystem::create_directories(NativePath(folder), ec);
     if (ec) return false;
   }
-  return WriteFileAtomically(path_, file.Serialize()) == WriteStatus::Ok;
+  return WriteWholeFile(path_, file.Serialize()) == WriteStatus::Ok;
 }
 
 }  // namespace lumbrix

@@ -149,6 +149,25 @@ TEST_F(FrameFormTest, CommandLineWildcardsOpenEveryMatchInItsOwnWindow) {
   EXPECT_EQ(windows->maximizedAtCreation, (std::vector<bool>{true, true, true}));
 }
 
+TEST_F(FrameFormTest, TheCommandLineOpensFilesByTheirOwnBytesAndSavesThemThere) {
+  // "При.htm" in Windows-1251 bytes, as old archives unpack: not a UTF-8 name.
+  const std::string file = dir.Write("\xcf\xf0\xe8.htm", "<body>\r\n</body>");
+  frame->OpenCommandLine({file, dir.path() + "/*.htm", dir.path() + "/\xcf\xf0.htm"});
+  ASSERT_EQ(windows->Count(), 2u);
+  EXPECT_EQ(Captions(), (std::vector<std::string>{"%CF%F0%E8.htm", "%CF%F0%E8.htm"}));
+  EXPECT_EQ(windows->Code(0).Text(), "<body>\r\n</body>");
+  // Only the name that matches nothing is reported, shown as well as the code page allows.
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            "Файла\n"_w.data() + dir.path() + "/%CF%F0.htm" + "\nНЕТ В ПРИРОДЕ!"_w.data());
+  windows->Code(1).SetText("saved");  // the active window: the last one opened
+  frame->Execute("Save");
+  EXPECT_EQ(TempDir::Read(file), "saved");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
 TEST_F(FrameFormTest, ABareNameIsLookedUpInTheCurrentFolder) {
   dir.Write("here.css", "x");
   const auto old = std::filesystem::current_path();

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "common/Entities.h"
 #include "common/FileSystem.h"
@@ -53,8 +54,54 @@ TEST(FileSystem, ListsTheFilesAPatternMatchesWithCyrillicNames) {
 TEST(FileSystem, NamesTheCodePageCannotHoldAreRefused) {
   EXPECT_FALSE(PathFromNative("/tmp/\xe2\x82\xbd.htm").has_value());  // rouble sign
   EXPECT_FALSE(PathFromNative("/tmp/\xff.htm").has_value());          // not UTF-8
+  EXPECT_FALSE(PathFromNative("/tmp/\xc1\x81.htm").has_value());      // "A", overlong
   EXPECT_EQ(*PathFromNative("/tmp/\xd1\x91.htm"), "/tmp/\xb8.htm");   // ё
   EXPECT_EQ(NativePath("/tmp/\xb8.htm"), "/tmp/\xd1\x91.htm");
+}
+
+TEST(FileSystem, NativeNamesShowWhatTheCodePageHoldsAndTheOtherBytesInHexadecimal) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"/tmp/\xd1\x81\xd1\x82\xd1\x80.htm", "/tmp/стр.htm"_w.data()},
+      {"/tmp/\xcf\xf0\xe8.htm", "/tmp/%CF%F0%E8.htm"},              // not UTF-8
+      {"/tmp/\xe2\x82\xbd \xd0\xaf", "/tmp/%E2%82%BD Я"_w.data()},  // no rouble sign
+      {"\xc1\x81\xed\xa0\x80\xd0", "%C1%81%ED%A0%80%D0"},  // overlong, surrogate, cut short
+      {"100%.htm", "100%.htm"},
+  };
+  for (const auto& [native, shown] : cases) EXPECT_EQ(DisplayPath({native}), shown) << native;
+  // Every path of the program shows as itself.
+  std::string all;
+  for (int c = 1; c < 256; ++c) all.push_back(static_cast<char>(c));
+  EXPECT_EQ(DisplayPath(ToNative(all)), all);
+}
+
+TEST(FileSystem, InNativeNamesAQuestionMarkTakesOneCharacter) {
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"?.htm", "\xd0\xaf.htm", true},  // Я: two bytes
+      {"??.htm", "\xd0\xaf.htm", false},
+      {"???.htm", "\xcf\xf0\xe8.htm", true},  // a stray byte is a character of its own
+      {"*?x", "\xd0\xafx", true},
+      {"*??x", "\xd0\xafx", false},
+      {"\xd0\xaf*", "\xd0\xaf\xd0\xb0.htm", true},
+  };
+  for (const auto& [pattern, name, match] : cases)
+    EXPECT_EQ(WildcardMatch(NativeName{pattern}, NativeName{name}), match) << pattern;
+}
+
+TEST(FileSystem, ListsFilesOfAnyNameByTheirNativeNames) {
+  TempDir dir;
+  const std::string folder = dir.path() + "/";
+  dir.Write("\xcf\xf0\xe8.htm", "");  // "При.htm" in Windows-1251 bytes
+  dir.Write("\xd0\xaf.htm", "");      // "Я.htm" in UTF-8
+  dir.Write("a.css", "");
+  EXPECT_EQ(ListWildcard(NativeName{folder + "*.htm"}),
+            (std::vector<NativeName>{{folder + "\xcf\xf0\xe8.htm"}, {folder + "\xd0\xaf.htm"}}));
+  EXPECT_EQ(ListWildcard(NativeName{folder + "???.htm"}),
+            std::vector<NativeName>{{folder + "\xcf\xf0\xe8.htm"}});
+  EXPECT_EQ(ListWildcard(NativeName{folder + "\xcf\xf0\xe8.htm"}).size(), 1u);
+  // Windows-1251 paths cannot name the first one: it is left out there.
+  const std::string winFolder = *PathFromNative(folder);
+  EXPECT_EQ(ListWildcard(winFolder + "*.htm"),
+            std::vector<std::string>{winFolder + std::string("Я.htm"_w)});
 }
 
 TEST(FileSystem, AttributesOnThisSystem) {
@@ -67,6 +114,8 @@ TEST(FileSystem, AttributesOnThisSystem) {
   EXPECT_FALSE(a->hidden);
   EXPECT_FALSE(a->system || a->temporary || a->compressed || a->offline);
   EXPECT_TRUE(GetFileAttributes(hidden)->hidden);
+  ::chmod(file.c_str(), 0444);  // read-only for everyone, whoever runs the tests
+  EXPECT_TRUE(GetFileAttributes(file)->readOnly);
   EXPECT_FALSE(GetFileAttributes(dir.File("missing")).has_value());
   EXPECT_TRUE(GetFileAttributes(dir.path())->directory);
 }

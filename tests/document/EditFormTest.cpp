@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "common/WinText.h"
@@ -174,6 +176,33 @@ TEST_F(EditForm, AFailedSaveKeepsTheModifiedMarkAndTheFileImage) {
   EXPECT_EQ(f.FileImage, "disk");
   EXPECT_EQ(TempDir::Read(path), "disk");
   EXPECT_EQ(dialogs.messages.back().text, "Не удалось записать\nТекст слишком велик"_w);
+}
+
+TEST_F(EditForm, AFileNoOneMayWriteIsNeitherSavedNorSavedAsOnto) {
+  const std::string path = dir.Write("p.htm", "disk");
+  TEditForm& f = Form();
+  ASSERT_TRUE(f.LoadDocument(path));
+  ::chmod(path.c_str(), 0444);
+  code.SetText("edited");
+  code.SetModified(true);
+  EXPECT_FALSE(f.SaveDocument());
+  EXPECT_TRUE(f.Modified());
+  EXPECT_EQ(f.FileImage, "disk");
+  // Another document saved as onto the same file.
+  TEditForm& g = Reopen();
+  code.SetText("other");
+  code.SetModified(true);
+  dialogs.AnswerFile(path);
+  EXPECT_FALSE(g.SaveDocumentAs());
+  EXPECT_TRUE(g.Modified());
+  EXPECT_EQ(TempDir::Read(path), "disk");
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  for (const auto& m : dialogs.messages) {
+    EXPECT_EQ(m.text, "Ошибка записи файла"_w);
+    EXPECT_EQ(m.caption, path);
+    EXPECT_EQ(m.icon, MsgIcon::Stop);
+    EXPECT_EQ(m.buttons, MsgButtons::Ok);
+  }
 }
 
 TEST_F(EditForm, CloseQueryFollowsTheAnswerAndNeverDropsUnsavedText) {

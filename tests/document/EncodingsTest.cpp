@@ -44,11 +44,11 @@ TEST(CodePageTables, KoiToWinHoldsTheLettersAndThreeSignsAsIconvConvertsThem) {
   EXPECT_EQ(KoiToWin()[0x94], 0);  // the black square has no Windows-1251 character
 }
 
-TEST(CodePageTables, IsoToWinHoldsEveryUpperByteButSoftHyphenAndNumeroAsIconvConvertsThem) {
+TEST(CodePageTables, IsoToWinHoldsEveryUpperByteButTheSoftHyphenAsIconvConvertsThem) {
   int entries = 0;
   for (int i = 0; i < 256; ++i) {
     const int t = IsoToWin()[i];
-    if (i >= 0xA1 && i != 0xAD && i != 0xF0) {
+    if (i >= 0xA1 && i != 0xAD) {
       ++entries;
       const auto win = IconvConvert("CP1251", "ISO-8859-5", byte(i));
       ASSERT_TRUE(win.has_value()) << i;
@@ -57,7 +57,8 @@ TEST(CodePageTables, IsoToWinHoldsEveryUpperByteButSoftHyphenAndNumeroAsIconvCon
       EXPECT_EQ(t, 0) << i;
     }
   }
-  EXPECT_EQ(entries, 93);
+  EXPECT_EQ(entries, 94);
+  EXPECT_EQ(IsoToWin()[0xF0], 0xB9);  // the numero sign
 }
 
 TEST(CodePageTables, ReverseLookupGivesTheFileByteAndPassesTheRest) {
@@ -128,9 +129,9 @@ TEST(EncodeFileText, CharactersNeitherInTheCodePageNorTabledBecomeCharacterRefer
   EXPECT_EQ(EncodeFileText(text, true, EncodingKoi8, KindPerl), "&#1028;&#8212;&#8220;x&#8221;");
   // Other kinds keep the byte.
   EXPECT_EQ(EncodeFileText(text, true, EncodingKoi8, KindJava), "\xaa\x97\x93x\x94");
-  // ISO-8859-5 has Є and the no-break space, but not the dash; № is tabled nowhere.
+  // ISO-8859-5 has Є, the no-break space and the numero sign, but not the dash.
   EXPECT_EQ(EncodeFileText("Є\u00a0—№"_w.data(), false, EncodingIso, KindCss),
-            "\xa4\xa0&#8212;&#8470;");
+            "\xa4\xa0&#8212;\xf0");
   // Every reference names the character that the text holds.
   for (int c = 0x80; c < 256; ++c) {
     const std::string out = EncodeFileText(byte(c), true, EncodingKoi8, KindXml);
@@ -148,6 +149,15 @@ TEST(EncodeFileText, CharactersNeitherInTheCodePageNorTabledBecomeCharacterRefer
           << c;
     }
   }
+}
+
+TEST(Conversions, TheNumeroSignRoundTripsThroughIsoForEveryKind) {
+  const std::string iso = *IconvConvert("ISO-8859-5", "UTF-8", "№ 5, стр. 7\n");
+  const std::string win = *IconvConvert("CP1251", "UTF-8", "№ 5, стр. 7\r\n");
+  EXPECT_EQ(DecodeFileText(iso, true, EncodingIso), win);
+  // Typed into the editor, it is written as the ISO numero sign, with entities or without.
+  for (int kind : {KindHtml, KindCss, KindCpp, KindJava, KindOther})
+    EXPECT_EQ(EncodeFileText(win, true, EncodingIso, kind), iso) << kind;
 }
 
 TEST(DetectLineEnds, FollowsTheFirstLineFeed) {

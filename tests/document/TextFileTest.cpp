@@ -166,5 +166,95 @@ TEST(WriteTextFile, ShortWriteOnAFullDeviceLeavesTheOldFile) {
   EXPECT_EQ(filesIn(dir.path()), 1);
 }
 
+TEST(WriteTextFile, LeavesAFileNoOneMayWriteWhicheverNameReachesIt) {
+  // No write bit for anyone: read-only for every user, one who may write anything included.
+  struct Case {
+    const char* name;
+    bool symbolicLink;
+    bool hardLink;
+  };
+  for (const Case c : {Case{"plain", false, false}, Case{"through a symbolic link", true, false},
+                       Case{"of two names", false, true}}) {
+    TempDir dir;
+    FakeDialogs dialogs;
+    const std::string file = dir.Write("page.htm", "original");
+    ::chmod(file.c_str(), 0444);
+    const std::string path = c.symbolicLink ? dir.File("link.htm") : file;
+    if (c.symbolicLink) std::filesystem::create_symlink(file, path);
+    if (c.hardLink) std::filesystem::create_hard_link(file, dir.File("other.htm"));
+    const int names = filesIn(dir.path());
+    EXPECT_FALSE(WriteTextFile("replacement", path, dialogs)) << c.name;
+    EXPECT_EQ(TempDir::Read(file), "original") << c.name;
+    EXPECT_EQ(filesIn(dir.path()), names) << c.name;  // no temporary file left behind
+    ASSERT_EQ(dialogs.messages.size(), 1u) << c.name;
+    EXPECT_EQ(dialogs.messages[0].text, "Ошибка записи файла"_w);
+    EXPECT_EQ(dialogs.messages[0].caption, path);
+    EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Stop);
+  }
+}
+
+TEST(WriteTextFile, LeavesAFileThisUserMayNotWriteInAFolderHeMayWrite) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs a file of another user";
+  TempDir dir;
+  const std::string path = dir.Write("page.htm", "original");
+  ::chmod(path.c_str(), 0644);  // writable by its owner, root, only
+  ::chmod(dir.path().c_str(), 0777);
+  const int code = inChild([&] {
+    FakeDialogs dialogs;
+    if (WriteTextFile("replacement", path, dialogs)) return 1;
+    if (dialogs.messages.size() != 1 || dialogs.messages[0].text != "Ошибка записи файла"_w)
+      return 2;
+    return 0;
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(TempDir::Read(path), "original");
+  EXPECT_EQ(filesIn(dir.path()), 1);
+}
+
+TEST(WriteTextFile, WritesAFileOfSeveralNamesInPlaceSoThatEveryNameSeesIt) {
+  TempDir dir;
+  FakeDialogs dialogs;
+  const std::string path = dir.Write("page.htm", "old text, longer than the new");
+  const std::string other = dir.File("copy.htm");
+  std::filesystem::create_hard_link(path, other);
+  ::chmod(path.c_str(), 0640);
+  struct stat before {};
+  ::stat(path.c_str(), &before);
+  EXPECT_TRUE(WriteTextFile("new", path, dialogs));
+  EXPECT_EQ(TempDir::Read(path), "new");
+  EXPECT_EQ(TempDir::Read(other), "new");
+  struct stat after {};
+  ::stat(other.c_str(), &after);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_nlink, 2u);
+  EXPECT_EQ(after.st_mode & 07777, 0640u);
+  EXPECT_EQ(filesIn(dir.path()), 2);  // the copy of the old bytes is gone
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(WriteTextFile, AFailedInPlaceWriteGivesEveryNameItsOldBytesBack) {
+  TempDir dir;
+  const std::string path = dir.Write("page.htm", "original");
+  const std::string other = dir.File("copy.htm");
+  std::filesystem::create_hard_link(path, other);
+  const int code = inChild(
+      [&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{1000, 1000};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+        FakeDialogs dialogs;
+        if (WriteTextFile(std::string(5000, 'x'), other, dialogs)) return 1;
+        if (dialogs.messages.size() != 1 ||
+            !dialogs.messages[0].text.starts_with("Не удалось записать весь файл"_w))
+          return 2;
+        return 0;
+      },
+      false);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(TempDir::Read(path), "original");
+  EXPECT_EQ(TempDir::Read(other), "original");
+  EXPECT_EQ(filesIn(dir.path()), 2);
+}
+
 }  // namespace
 }  // namespace lumbrix

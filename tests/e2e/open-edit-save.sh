@@ -2,12 +2,15 @@
 # End to end: the real program under Xvfb with two files on the command line. It types into the
 # document opened last (the active one), saves it with the classic key F2 and quits with Ctrl+Q;
 # that file must hold the typed text with its LF line ends kept, and the other file must be
-# untouched. A screenshot is left in the build folder for a person to look at.
+# untouched. The last file's name is Windows-1251 bytes, not UTF-8, as old archives unpack: it
+# is found, and saved back under the same name. A screenshot is left in the build folder for a
+# person to look at.
 set -euo pipefail
 
 if [ "${1:-}" = "--inside-display" ]; then
   program=$2 work=$3 shots=$4
-  "$program" "$work/page.htm" "$work/style.css" &
+  style=$'\xd1\xf2\xe8\xeb\xfc.css'  # "Стиль.css" in Windows-1251
+  "$program" "$work/page.htm" "$work/$style" &
   pid=$!
   for _ in $(seq 50); do
     xdotool search --name '^Lumbrix$' >/dev/null 2>&1 && break
@@ -38,11 +41,13 @@ export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 printf '<html>\r\n<body>\r\n\r\n</body>\r\n</html>' > "$work/page.htm"
 cp "$work/page.htm" "$work/page.orig"
-printf 'p { color: red }\n' > "$work/style.css"
+style=$'\xd1\xf2\xe8\xeb\xfc.css'
+printf 'p { color: red }\n' > "$work/$style"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside-display "$program" "$work" "$shots"
 
 cmp "$work/page.htm" "$work/page.orig"
-printf 'h1 { }\np { color: red }\n' | cmp - "$work/style.css"
+printf 'h1 { }\np { color: red }\n' | cmp - "$work/$style"
+test "$(find "$work" -maxdepth 1 -type f | wc -l)" -eq 3  # page.htm, page.orig, the style sheet
 test -s "$shots/frame-opened.png"
 echo "e2e: ok, screenshot in $shots/frame-opened.png"

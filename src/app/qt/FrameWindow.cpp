@@ -71,15 +71,15 @@ bool isWindowCommand(const QString& handler) {
 
 }  // namespace
 
-FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, QStringList arguments,
-                         QWidget* parent)
+FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help,
+                         std::vector<std::string> arguments, QWidget* parent)
     : FrameWindow(dialogs, registry, help, *new QtShortDate, std::move(arguments), parent) {
   // The date source made above belongs to this window.
   ownDate_.reset(&form_.date());
 }
 
 FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, ShortDate& date,
-                         QStringList arguments, QWidget* parent)
+                         std::vector<std::string> arguments, QWidget* parent)
     : QMainWindow(parent),
       form_(dialogs, registry, help, *this, date),
       help_(help),
@@ -143,9 +143,7 @@ void FrameWindow::paintEvent(QPaintEvent* event) {
 }
 
 void FrameWindow::firstShow() {
-  std::vector<std::string> arguments;
-  for (const QString& a : arguments_) arguments.push_back(FromQString(a));
-  form_.FormPaint(arguments);
+  form_.FormPaint(arguments_);
 }
 
 void FrameWindow::applyChrome() {

@@ -32,10 +32,11 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   static constexpr int kDocumentClientWidth = 623;
   static constexpr int kDocumentClientHeight = 366;
 
-  FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, QStringList arguments = {},
-              QWidget* parent = nullptr);
+  // The arguments are the command line's own bytes (see TFrameForm::OpenCommandLine).
+  FrameWindow(Dialogs& dialogs, Registry& registry, Help& help,
+              std::vector<std::string> arguments = {}, QWidget* parent = nullptr);
   FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, ShortDate& date,
-              QStringList arguments = {}, QWidget* parent = nullptr);
+              std::vector<std::string> arguments = {}, QWidget* parent = nullptr);
   ~FrameWindow() override;
 
   TFrameForm& form() { return form_; }
@@ -76,7 +77,7 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   std::unique_ptr<ShortDate> ownDate_;
   TFrameForm form_;
   Help& help_;
-  QStringList arguments_;
+  std::vector<std::string> arguments_;
   QMdiArea* mdi_;
   QLabel* label1_;
   std::unique_ptr<FrameActions> actions_;

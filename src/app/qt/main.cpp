@@ -2,6 +2,8 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <exception>
+#include <string>
+#include <vector>
 
 #include "app/AboutBox.h"
 #include "app/qt/AboutBoxView.h"
@@ -27,8 +29,15 @@ int main(int argc, char** argv) {
     lumbrix::QtShell shell;
     lumbrix::HelpViewer help;
     lumbrix::FileRegistry registry(lumbrix::FileRegistry::DefaultPath().value_or(std::string()));
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
+    // The command line as the system gave it: a file name need not be UTF-8, and a QString
+    // would lose the bytes that are not. QApplication has taken its own options out of argv.
+    std::vector<std::string> arguments;
+#ifdef _WIN32
+    const QStringList wide = QApplication::arguments();
+    for (qsizetype i = 1; i < wide.size(); ++i) arguments.push_back(wide[i].toStdString());
+#else
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+#endif
 
     lumbrix::FrameWindow frame(dialogs, registry, help, arguments);
     dialogs.setParent(&frame);

@@ -25,8 +25,9 @@ namespace {
 using namespace lumbrix::literals;
 using lumbrix::testing::TempDir;
 
-QString native(const std::string& path) {
-  return QString::fromStdString(path);
+// The temporary files' paths are the system's own bytes, as the command line gives them.
+std::string native(const std::string& path) {
+  return path;
 }
 
 EditFormView& viewAt(FrameFixture& f, int i) {
@@ -50,7 +51,7 @@ TEST(FrameDocuments, FilesOpenedFromTheCommandLineSaveBackByteForByte) {
   const std::string win = dir.Write("win.htm", "<html><body>\r\n" + kWinCrLf + "</body></html>");
   const std::string koi = dir.Write("koi.txt", kKoiFile);
   const std::string raw = dir.Write("odd.c", odd);
-  FrameFixture f({native(win), native(koi), native(raw), QStringLiteral("-test")});
+  FrameFixture f({native(win), native(koi), native(raw), "-test"});
   f.firstShow();
   ASSERT_EQ(f.frame->Documents().size(), 3u);
   EXPECT_TRUE(f.dialogs.messages.empty());

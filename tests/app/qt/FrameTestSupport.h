@@ -20,7 +20,8 @@ struct FrameFixture {
   testing::RecordingHelp help;
   std::unique_ptr<FrameWindow> frame;
 
-  explicit FrameFixture(QStringList arguments = {}) {
+  // The command-line arguments as the system's bytes.
+  explicit FrameFixture(std::vector<std::string> arguments = {}) {
     frame = std::make_unique<FrameWindow>(dialogs, registry, help, std::move(arguments));
   }
   // Shows the frame and lets its first paint run.
