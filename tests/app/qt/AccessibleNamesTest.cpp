@@ -69,7 +69,7 @@ QStringList nameless(QWidget* root) {
 
 TEST(AccessibleNames, EveryControlOfTheFrameAndItsDocumentIsNamed) {
   TempDir dir;
-  FrameFixture f({QString::fromStdString(dir.Write("page.htm", "<html><body></body></html>"))});
+  FrameFixture f({dir.Write("page.htm", "<html><body></body></html>")});
   f.firstShow();
   ASSERT_EQ(f.frame->Documents().size(), 1u);
   EXPECT_EQ(nameless(f.frame.get()), QStringList());
