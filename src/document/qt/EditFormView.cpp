@@ -58,8 +58,7 @@ class PageTabs : public QTabWidget {
 // view again, as loading did with the lines wrapped.
 class WrapWhenSeen : public QObject {
  public:
-  explicit WrapWhenSeen(QsciScintilla* edit)
-      : QObject(edit), edit_(edit), mode_(edit->wrapMode()) {
+  explicit WrapWhenSeen(QsciScintilla* edit) : QObject(edit), edit_(edit), mode_(edit->wrapMode()) {
     edit->setWrapMode(QsciScintilla::WrapNone);
     edit->viewport()->installEventFilter(this);
   }
@@ -223,9 +222,10 @@ void EditFormView::buildPlainPane() {
   plainEdit->setPalette(palette);
   plainEdit->setTabChangesFocus(false);
   plainEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(plainEdit, &QWidget::customContextMenuRequested, this, [this, plainEdit](const QPoint& at) {
-    lumbrixPopupMenu()->exec(plainEdit->mapToGlobal(at));
-  });
+  connect(plainEdit, &QWidget::customContextMenuRequested, this,
+          [this, plainEdit](const QPoint& at) {
+            lumbrixPopupMenu()->exec(plainEdit->mapToGlobal(at));
+          });
   plainPage_->layout()->addWidget(plainEdit);
   // A page already on screen shows what is added to it at once.
   if (plainPage_->isVisible()) plainEdit->show();
