@@ -1,7 +1,7 @@
 # Entry points: `make run` starts the editor, `make test` builds and runs every test.
 # Both install what is missing first (scripts/install-deps).
 
-.PHONY: deps configure build run test test-core bench clean
+.PHONY: deps configure build run test test-core asan bench clean
 
 deps:
 	@scripts/install-deps
@@ -24,6 +24,19 @@ test-core: deps
 	@cmake --preset core >/dev/null
 	@cmake --build --preset core
 	@ctest --preset core -j2
+
+# Every test, the window tests and the end-to-end run included, built with the address and
+# undefined-behaviour sanitizers. Any report fails the run: UBSan stops at its first finding, and
+# LeakSanitizer reports our leaks; the suppressions file names only leaks of system libraries.
+SANITIZER_ENV = \
+  ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
+
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@$(SANITIZER_ENV) ctest --preset asan -j2
 
 bench: build
 	./build/bench/lumbrix_bench

@@ -26,7 +26,16 @@ if [ "${1:-}" = "--inside-display" ]; then
   import -window root "$shots/frame-opened.png"
   kill -0 "$pid"
   xdotool key --clearmodifiers ctrl+q
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || exit 0; sleep 0.1; done
+  for _ in $(seq 100); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      # A quit that ends in an error (a sanitizer's report among them) fails the run.
+      status=0
+      wait "$pid" || status=$?
+      [ "$status" -eq 0 ] || echo "the program quit with status $status"
+      exit "$status"
+    fi
+    sleep 0.1
+  done
   kill "$pid"
   echo "the program did not quit"
   exit 1

@@ -98,7 +98,7 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
   mdi_->setAccessibleName(QStringLiteral("Документы"));
 
   goTo_ = std::make_unique<TGoToForm>();
-  goToView_ = new GoToFormView(*goTo_, this);
+  goToView_ = std::make_unique<GoToFormView>(*goTo_, this);
   actions_ = std::make_unique<FrameActions>(this, [this](const QString& h) { run(h); });
   for (QAction* a : findChildren<QAction*>()) {
     const QString h = a->objectName();
@@ -121,6 +121,8 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
 }
 
 FrameWindow::~FrameWindow() {
+  // No event reaches a frame whose members are going.
+  qApp->removeEventFilter(this);
   // Document forms go before the frame form that their windows refer to.
   for (QMdiSubWindow* w : mdi_->subWindowList()) delete w;
 }

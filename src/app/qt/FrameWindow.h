@@ -42,7 +42,7 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   TFrameForm& form() { return form_; }
   QMdiArea* mdiArea() const { return mdi_; }
   FrameActions& actions() const { return *actions_; }
-  GoToFormView* goToView() const { return goToView_; }
+  GoToFormView* goToView() const { return goToView_.get(); }
   QLabel* label1() const { return label1_; }
   // Runs a command of a menu item or tool button by its handler name.
   void run(const QString& handler);
@@ -81,9 +81,11 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   QMdiArea* mdi_;
   QLabel* label1_;
   std::unique_ptr<FrameActions> actions_;
-  // The go-to dialog lives as long as the frame, so it keeps its choice between showings.
+  // The go-to dialog lives as long as the frame, so it keeps its choice between showings. Its
+  // view refers to its form: declared after it, the view is destroyed first, before the frame's
+  // members go and long before Qt would delete it as a child of the frame.
   std::unique_ptr<TGoToForm> goTo_;
-  GoToFormView* goToView_ = nullptr;
+  std::unique_ptr<GoToFormView> goToView_;
   bool closing_ = false;
 };
 

@@ -9,7 +9,6 @@
 #include "app/qt/AboutBoxView.h"
 #include "app/qt/FrameWindow.h"
 #include "app/qt/HelpViewer.h"
-#include "app/qt/StartupReport.h"
 #include "common/qt/CommandIcons.h"
 #include "common/qt/QtDialogs.h"
 #include "common/qt/QtLanguage.h"
@@ -50,7 +49,6 @@ int main(int argc, char** argv) {
     // size, so it is given the screen first.
     frame.setGeometry(QApplication::primaryScreen()->availableGeometry());
     frame.showMaximized();
-    lumbrix::ReportStartupWhenIdle(frame);
     return QApplication::exec();
   } catch (const std::exception& e) {
     QMessageBox::critical(nullptr, QStringLiteral("Lumbrix"), QString::fromLocal8Bit(e.what()));

@@ -6,13 +6,17 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <functional>
+#include <utility>
 
 #include "commands/DocumentCommands.h"
 #include "commands/TagCommands.h"
+#include "common/DeferredPane.h"
 #include "common/qt/CodePane.h"
 #include "common/qt/CommandIcons.h"
 #include "common/qt/PlainPane.h"
@@ -38,6 +42,75 @@ QColor colorOf(std::uint32_t bgr) {
                 static_cast<int>((bgr >> 16) & 0xFF));
 }
 
+// The page tabs are 100 pixels wide. A tab bar of that width rather than a style sheet: a style
+// sheet would re-style every widget of every document window as it is built.
+class FixedTabBar : public QTabBar {
+ public:
+  using QTabBar::QTabBar;
+
+ protected:
+  QSize tabSizeHint(int index) const override {
+    return QSize(100, QTabBar::tabSizeHint(index).height());
+  }
+};
+
+class PageTabs : public QTabWidget {
+ public:
+  explicit PageTabs(QWidget* parent) : QTabWidget(parent) { setTabBar(new FixedTabBar(this)); }
+};
+
+// QScintilla wraps a whole text at once, measuring every line, whenever the text or the pane's
+// width changes while wrapping is on. So the code pane takes the wrap mode it was created with
+// at its first paint: a page loaded before its window is seen, or in a window under others, is
+// not measured until it is seen. By then the caret is where loading put it; it is scrolled into
+// view again, as loading did with the lines wrapped.
+class WrapWhenSeen : public QObject {
+ public:
+  explicit WrapWhenSeen(QsciScintilla* edit) : QObject(edit), edit_(edit), mode_(edit->wrapMode()) {
+    edit->setWrapMode(QsciScintilla::WrapNone);
+    edit->viewport()->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      // A command that set a mode meanwhile has the last word.
+      if (edit_->wrapMode() == QsciScintilla::WrapNone) {
+        edit_->setWrapMode(mode_);
+        // Wrapping the lines up to the caret's first puts it where the wrapped lines have it.
+        const long caret = edit_->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+        edit_->SendScintilla(QsciScintillaBase::SCI_ENSUREVISIBLE,
+                             edit_->SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                                  static_cast<unsigned long>(caret)));
+        edit_->SendScintilla(QsciScintillaBase::SCI_SCROLLCARET);
+      }
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QsciScintilla* edit_;
+  QsciScintilla::WrapMode mode_;
+};
+
+// A page whose content is built when it is first shown, before the page takes the focus from
+// the page left, so the focus lands in the new content as it would had it always been there.
+class DeferredPage : public QWidget {
+ public:
+  explicit DeferredPage(std::function<void()> build) : build_(std::move(build)) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    if (build_) std::exchange(build_, nullptr)();
+    QWidget::showEvent(event);
+  }
+
+ private:
+  std::function<void()> build_;
+};
+
 }  // namespace
 
 EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* parent)
@@ -45,23 +118,18 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
       settings_(settings),
       dialogs_(dialogs),
       code_(std::make_unique<CodePane>()),
-      plain_(std::make_unique<PlainPane>()),
-      tabs_(new QTabWidget(this)),
+      lumbrix_(std::make_unique<DeferredPane>([this]() -> TextPane& {
+        buildPlainPane();
+        return *plain_;
+      })),
+      tabs_(new PageTabs(this)),
+      plainPage_(new DeferredPage([this] { buildPlainPane(); })),
       encodeType_(new QComboBox),
       lfcrType_(new QComboBox),
       translate_(new QToolButton),
       syntaxTimer_(new QTimer(this)) {
   setObjectName(QStringLiteral("EditForm"));
   resize(623, 366);
-
-  // The plain-text pane: navy text, accepts the tab key.
-  QPlainTextEdit* plainEdit = plain_->widget();
-  plainEdit->setObjectName(QStringLiteral("LumbrixEditor"));
-  QPalette palette = plainEdit->palette();
-  palette.setColor(QPalette::Text, QColor(0, 0, 128));
-  plainEdit->setPalette(palette);
-  plainEdit->setTabChangesFocus(false);
-  plainEdit->setAccessibleName(QStringLiteral("Lumbrix-er"));
 
   QsciScintilla* codeEdit = code_->widget();
   codeEdit->setObjectName(QStringLiteral("CodeEditor"));
@@ -100,23 +168,22 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   boxes->addStretch(1);
   codeLayout->addLayout(boxes);
 
-  auto* plainPage = new QWidget;
-  plainPage->setObjectName(QStringLiteral("TabLumbrix"));
-  auto* plainLayout = new QVBoxLayout(plainPage);
+  plainPage_->setObjectName(QStringLiteral("TabLumbrix"));
+  auto* plainLayout = new QVBoxLayout(plainPage_);
   plainLayout->setContentsMargins(0, 0, 0, 0);
-  plainLayout->addWidget(plainEdit);
 
   tabs_->setObjectName(QStringLiteral("PageControl1"));
   tabs_->setTabPosition(QTabWidget::South);
-  tabs_->setStyleSheet(QStringLiteral("QTabBar::tab { width: 100px; }"));
-  tabs_->addTab(plainPage, QStringLiteral("Lumbrix-er"));
+  tabs_->addTab(plainPage_, QStringLiteral("Lumbrix-er"));
   tabs_->addTab(codePage, QStringLiteral("HTML код"));
   tabs_->setCurrentIndex(kCodeTab);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(tabs_);
 
-  form_ = std::make_unique<TEditForm>(settings, dialogs, *code_, *plain_);
+  form_ = std::make_unique<TEditForm>(settings, dialogs, *code_, *lumbrix_);
+  // The form has switched wrapping on; the lines are measured when the pane is first seen.
+  new WrapWhenSeen(codeEdit);
   buildCommands(buttonRow);
   form_->ViewChanged = [this] { render(); };
 
@@ -148,6 +215,32 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
 EditFormView::~EditFormView() {
   // The form refers to the panes: it goes first.
   form_.reset();
+}
+
+PlainPane& EditFormView::plainPane() {
+  lumbrix_->Built();
+  return *plain_;
+}
+
+// The plain-text pane: navy text, accepts the tab key, its own context menu.
+void EditFormView::buildPlainPane() {
+  if (plain_) return;
+  plain_ = std::make_unique<PlainPane>();
+  QPlainTextEdit* plainEdit = plain_->widget();
+  plainEdit->setObjectName(QStringLiteral("LumbrixEditor"));
+  QPalette palette = plainEdit->palette();
+  palette.setColor(QPalette::Text, QColor(0, 0, 128));
+  plainEdit->setPalette(palette);
+  plainEdit->setTabChangesFocus(false);
+  plainEdit->setAccessibleName(QStringLiteral("Lumbrix-er"));
+  plainEdit->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(plainEdit, &QWidget::customContextMenuRequested, this,
+          [this, plainEdit](const QPoint& at) {
+            lumbrixPopupMenu()->exec(plainEdit->mapToGlobal(at));
+          });
+  plainPage_->layout()->addWidget(plainEdit);
+  // A page already on screen shows what is added to it at once.
+  if (plainPage_->isVisible()) plainEdit->show();
 }
 
 namespace {
@@ -220,10 +313,6 @@ void EditFormView::buildCommands(QWidget* buttonRow) {
   code->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(code, &QWidget::customContextMenuRequested, this,
           [this, code](const QPoint& at) { codePopupMenu()->exec(code->mapToGlobal(at)); });
-  QWidget* plain = plain_->widget();
-  plain->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(plain, &QWidget::customContextMenuRequested, this,
-          [this, plain](const QPoint& at) { lumbrixPopupMenu()->exec(plain->mapToGlobal(at)); });
 
   auto* row = new QHBoxLayout(buttonRow);
   row->setContentsMargins(0, 0, 0, 0);

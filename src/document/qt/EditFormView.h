@@ -17,6 +17,7 @@ class QToolButton;
 namespace lumbrix {
 
 class CodePane;
+class DeferredPane;
 class Dialogs;
 class PlainPane;
 class TEditForm;
@@ -31,7 +32,9 @@ class EditFormView : public QWidget {
 
   TEditForm& form() { return *form_; }
   CodePane& codePane() { return *code_; }
-  PlainPane& plainPane() { return *plain_; }
+  // The plain-text pane; built here if the window has not needed it yet.
+  PlainPane& plainPane();
+  bool plainPaneBuilt() const { return plain_ != nullptr; }
   QTabWidget* tabs() const { return tabs_; }
   QComboBox* encodeType() const { return encodeType_; }
   QComboBox* lfcrType() const { return lfcrType_; }
@@ -59,13 +62,18 @@ class EditFormView : public QWidget {
   const Settings& settings_;
   Dialogs& dialogs_;
   std::unique_ptr<CodePane> code_;
+  // The "Lumbrix-er" tab's pane is built when the tab is first shown or a command first needs
+  // it: most windows never show it. Until then the form sees the deferred pane's empty state.
   std::unique_ptr<PlainPane> plain_;
+  std::unique_ptr<DeferredPane> lumbrix_;
   std::unique_ptr<TEditForm> form_;
   QTabWidget* tabs_;
+  QWidget* plainPage_;
   QComboBox* encodeType_;
   QComboBox* lfcrType_;
   QToolButton* translate_;
   void buildCommands(QWidget* buttonRow);
+  void buildPlainPane();
   void ensureMenus() const;
 
   mutable QMenu* codePopup_ = nullptr;

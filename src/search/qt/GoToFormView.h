@@ -20,6 +20,8 @@ class GoToFormView : public QDialog {
   Q_OBJECT
 
  public:
+  // The view hands the form its Close callback and takes it back when destroyed, so the form
+  // must outlive the view: an owner keeps both and destroys the view first.
   explicit GoToFormView(TGoToForm& form, QWidget* parent = nullptr);
   ~GoToFormView() override;
 
