@@ -54,6 +54,11 @@ class CodePane : public QObject, public TextPane {
   // Sets the font of the text, the coloured runs included.
   void setFont(const QFont& font);
 
+  // Whether the document takes character references: then a character that Windows-1251 lacks,
+  // typed, pasted or dropped, goes in as "&#N;"; otherwise it is left out and the user is told.
+  void setTakesReferences(bool on);
+  bool takesReferences() const;
+
   // Core position <-> Scintilla byte position.
   long toBytes(int pos) const;
   int toChars(long bytePos) const;
@@ -75,6 +80,7 @@ class CodePane : public QObject, public TextPane {
   int countChars(long fromByte, long toByte) const;
   void setModifiedFlag(bool modified);
   void onModified(int modificationType);
+  void dropWidget();
   void flushChange();
   void chooseModEvents();
   int styleFor(std::uint32_t color);
