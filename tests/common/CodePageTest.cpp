@@ -58,10 +58,10 @@ TEST(CodePage, InputTheCodePageLacksBecomesReferencesOrIsLeftOut) {
       {"\xf0\x9f\x98\x80", true, "&#128512;", 1, 0},
       {"\xce\xa9\xce\xbb\xe6\x97\xa5x", false, "x", 0, 3},
       // Cyrillic, the code page's punctuation and ASCII pass unchanged.
-      {"\xd0\x81\xd0\xb6 \xe2\x80\x94 <&#1;>\r\n", true,
-       "\xd0\x81\xd0\xb6 \xe2\x80\x94 <&#1;>\r\n", 0, 0},
+      {"\xd0\x81\xd0\xb6 \xe2\x80\x94 <&#1;>\r\n", true, "\xd0\x81\xd0\xb6 \xe2\x80\x94 <&#1;>\r\n",
+       0, 0},
       // Bytes that are no UTF-8 never become references.
-      {"a\xff" "b\xd0", true, "ab", 0, 2},
+      {"\x61\xff\x62\xd0", true, "ab", 0, 2},
   };
   for (const Case& c : cases) {
     const FittedText fit = FitToWin1251(c.utf8, c.references);

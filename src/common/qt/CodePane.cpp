@@ -171,8 +171,7 @@ class CodeEdit final : public QsciScintilla {
   QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override {
     const QByteArray utf8 = QsciScintilla::fromMimeData(source, rectangular);
     const FittedText fit = FitToWin1251(
-        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-        takesReferences);
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), takesReferences);
     if (!fit.changed) return utf8;
     ReportRefusedInput(const_cast<CodeEdit*>(this), fit.refused);
     return QByteArray::fromStdString(fit.utf8);
@@ -180,9 +179,7 @@ class CodeEdit final : public QsciScintilla {
 };
 
 CodePane::CodePane(QWidget* parent)
-    : edit_(new CodeEdit(parent)),
-      ownsWidget_(parent == nullptr),
-      nextStyle_(kFirstColorStyle) {
+    : edit_(new CodeEdit(parent)), ownsWidget_(parent == nullptr), nextStyle_(kFirstColorStyle) {
   installQuietAccessible();
   edit_->setProperty(kQuietProperty, true);
   chooseModEvents();

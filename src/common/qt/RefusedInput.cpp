@@ -9,9 +9,8 @@
 namespace lumbrix {
 
 QString RefusedInputNote(int count) {
-  return count == 1
-             ? QStringLiteral("Символ отсутствует в кодировке Windows-1251 и не вставлен")
-             : QStringLiteral("Символы отсутствуют в кодировке Windows-1251 и не вставлены");
+  return count == 1 ? QStringLiteral("Символ отсутствует в кодировке Windows-1251 и не вставлен")
+                    : QStringLiteral("Символы отсутствуют в кодировке Windows-1251 и не вставлены");
 }
 
 // A status tip travels up from the pane to the main window, which shows it in its status bar.
@@ -23,9 +22,8 @@ void ReportRefusedInput(QWidget* pane, int count) {
 
 QString FitInput(const QString& text, bool references, int& refused) {
   const QByteArray utf8 = text.toUtf8();
-  const FittedText fit =
-      FitToWin1251(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                   references);
+  const FittedText fit = FitToWin1251(
+      std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), references);
   refused = fit.refused;
   return fit.changed ? QString::fromStdString(fit.utf8) : text;
 }

@@ -35,7 +35,7 @@ using lumbrix::testing::TempDir;
 struct KeyRow {
   std::string_view handler;
   std::string_view key;
-  bool runs = true;  // false: a key the set in force does not give the item
+  bool runs = true;       // false: a key the set in force does not give the item
   bool document = false;  // an item of the document window's menus
 };
 
@@ -119,12 +119,13 @@ class Census {
 
   // The first document, its text and selection as at the start, the focus in the chosen pane.
   QWidget* reset(bool codePane) {
-    while (f_.frame->Documents().size() > 1) f_.frame->DestroyDocument(*f_.frame->Documents().back());
+    while (f_.frame->Documents().size() > 1)
+      f_.frame->DestroyDocument(*f_.frame->Documents().back());
     f_.frame->mdiArea()->setActiveSubWindow(f_.frame->mdiArea()->subWindowList().front());
     EditFormView& v = view();
     v.tabs()->setCurrentIndex(codePane ? 1 : 0);
-    for (TextPane* pane : {static_cast<TextPane*>(&v.codePane()),
-                           static_cast<TextPane*>(&v.plainPane())}) {
+    for (TextPane* pane :
+         {static_cast<TextPane*>(&v.codePane()), static_cast<TextPane*>(&v.plainPane())}) {
       pane->SetText("<p>\r\n  one two\r\nthree</p>");
       pane->SetSelection(11, 3);
       pane->ReplaceSelection("TWO");  // something to undo
@@ -145,9 +146,16 @@ class Census {
     QTest::qWait(1);
     EditFormView& v = view();
     TextPane& active = codePane ? static_cast<TextPane&>(v.codePane()) : v.plainPane();
-    return {v.codePane().Text(), v.plainPane().Text(), active.SelStart(), active.SelLength(),
-            f_.frame->Documents().size(), QApplication::clipboard()->text(), dialogs_,
-            abouts_, f_.dialogs.messages.size() - messagesBefore_, f_.frame->isVisible()};
+    return {v.codePane().Text(),
+            v.plainPane().Text(),
+            active.SelStart(),
+            active.SelLength(),
+            f_.frame->Documents().size(),
+            QApplication::clipboard()->text(),
+            dialogs_,
+            abouts_,
+            f_.dialogs.messages.size() - messagesBefore_,
+            f_.frame->isVisible()};
   }
 
   QAction* action(const KeyRow& row) {
@@ -177,8 +185,8 @@ TEST(KeyCensus, EveryMenuKeyRunsItsItemOnceFromEitherPaneAndDoesNothingElse) {
       ASSERT_NE(action, nullptr) << row.handler;
       const QKeyCombination key = QKeySequence(ToQString(row.key))[0];
       for (bool codePane : {true, false}) {
-        const std::string what = "FMK " + std::to_string(fmk) + ", " + std::string(row.key) +
-                                 " (" + std::string(row.handler) + ") in the " +
+        const std::string what = "FMK " + std::to_string(fmk) + ", " + std::string(row.key) + " (" +
+                                 std::string(row.handler) + ") in the " +
                                  (codePane ? "code" : "plain") + " pane";
         // What choosing the item does; nothing at all for a key the item does not have.
         census.reset(codePane);

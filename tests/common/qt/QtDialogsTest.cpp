@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
@@ -10,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "common/WinText.h"
 #include "common/qt/ModalScript.h"
