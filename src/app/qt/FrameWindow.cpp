@@ -123,6 +123,9 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
 
 FrameWindow::~FrameWindow() {
   qApp->removeEventFilter(this);
+  // The go-to dialog refers to its form, which goes with the frame's members.
+  delete goToView_;
+  goToView_ = nullptr;
   // Document forms go before the frame form that their windows refer to.
   for (QMdiSubWindow* w : mdi_->subWindowList()) delete w;
 }

@@ -196,13 +196,15 @@ CodePane::CodePane(QWidget* parent)
       edit_, &QsciScintillaBase::SCN_MODIFIED, this,
       [this](int, int type, const char*, int, int, int, int, int, int, int) { onModified(type); });
   // Once the widget starts going, the pane lets go of it: nothing reaches a half-destroyed one.
-  connect(edit_, &QObject::destroyed, this, &CodePane::dropWidget);
+  connect(edit_, &QObject::destroyed, this, [this] { edit_.clear(); });
 }
 
 CodePane::~CodePane() {
   if (edit_.isNull()) return;
   QsciScintilla* edit = edit_.data();
-  dropWidget();
+  edit->removeEventFilter(this);
+  QObject::disconnect(edit, nullptr, this, nullptr);
+  edit_.clear();
   if (ownsWidget_) delete edit;
 }
 
@@ -212,14 +214,6 @@ void CodePane::setTakesReferences(bool on) {
 
 bool CodePane::takesReferences() const {
   return static_cast<const CodeEdit*>(edit_.data())->takesReferences;
-}
-
-void CodePane::dropWidget() {
-  if (QObject* edit = edit_.data()) {
-    edit->removeEventFilter(this);
-    QObject::disconnect(edit, nullptr, this, nullptr);
-  }
-  edit_.clear();
 }
 
 // The one place that passes plain numbers: SendScintilla(msg, int, 0) is ambiguous.

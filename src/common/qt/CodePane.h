@@ -80,7 +80,6 @@ class CodePane : public QObject, public TextPane {
   int countChars(long fromByte, long toByte) const;
   void setModifiedFlag(bool modified);
   void onModified(int modificationType);
-  void dropWidget();
   void flushChange();
   void chooseModEvents();
   int styleFor(std::uint32_t color);

@@ -113,7 +113,10 @@ class PlainEdit final : public QPlainTextEdit {
 }  // namespace
 
 PlainPane::PlainPane(QWidget* parent)
-    : edit_(new PlainEdit(parent)), ownsWidget_(parent == nullptr) {}
+    : edit_(new PlainEdit(parent)), ownsWidget_(parent == nullptr) {
+  // Once the widget starts going, the pane lets go of it: nothing reaches a half-destroyed one.
+  connect(edit_, &QObject::destroyed, this, [this] { edit_.clear(); });
+}
 
 PlainPane::~PlainPane() {
   if (ownsWidget_ && !edit_.isNull()) delete edit_.data();
