@@ -48,6 +48,42 @@ const std::array<short, kReverseSize>& reverseTable() {
   return table;
 }
 
+// Reads the character at `i` and moves past it. A byte that starts no valid sequence is passed
+// over alone (false); a sequence cut short by the end of the text takes the rest (false).
+bool nextUtf8(std::string_view utf8, std::size_t& i, char32_t& u) {
+  const auto c = static_cast<unsigned char>(utf8[i]);
+  int extra = 0;
+  if (c < 0x80) {
+    u = c;
+  } else if ((c & 0xE0) == 0xC0) {
+    u = c & 0x1F;
+    extra = 1;
+  } else if ((c & 0xF0) == 0xE0) {
+    u = c & 0x0F;
+    extra = 2;
+  } else if ((c & 0xF8) == 0xF0) {
+    u = c & 0x07;
+    extra = 3;
+  } else {
+    ++i;
+    return false;
+  }
+  if (i + extra >= utf8.size() && extra > 0) {
+    i = utf8.size();
+    return false;
+  }
+  for (int k = 1; k <= extra; ++k) {
+    const auto cc = static_cast<unsigned char>(utf8[i + k]);
+    if ((cc & 0xC0) != 0x80) {
+      ++i;
+      return false;
+    }
+    u = (u << 6) | (cc & 0x3F);
+  }
+  i += 1 + extra;
+  return true;
+}
+
 }  // namespace
 
 int WinByteOf(char32_t u) {
@@ -68,48 +104,8 @@ bool Utf8ToWin(std::string_view utf8, std::string& out) {
   bool ok = true;
   std::size_t i = 0;
   while (i < utf8.size()) {
-    const unsigned char c = static_cast<unsigned char>(utf8[i]);
     char32_t u = 0;
-    int extra = 0;
-    if (c < 0x80) {
-      u = c;
-    } else if ((c & 0xE0) == 0xC0) {
-      u = c & 0x1F;
-      extra = 1;
-    } else if ((c & 0xF0) == 0xE0) {
-      u = c & 0x0F;
-      extra = 2;
-    } else if ((c & 0xF8) == 0xF0) {
-      u = c & 0x07;
-      extra = 3;
-    } else {
-      ok = false;
-      out.push_back('?');
-      ++i;
-      continue;
-    }
-    if (extra > 0 && i + extra >= utf8.size()) {
-      ok = false;
-      out.push_back('?');
-      break;
-    }
-    bool valid = true;
-    for (int k = 1; k <= extra; ++k) {
-      const unsigned char cc = static_cast<unsigned char>(utf8[i + k]);
-      if ((cc & 0xC0) != 0x80) {
-        valid = false;
-        break;
-      }
-      u = (u << 6) | (cc & 0x3F);
-    }
-    if (!valid) {
-      ok = false;
-      out.push_back('?');
-      ++i;
-      continue;
-    }
-    i += 1 + extra;
-    const int w = WinByteOf(u);
+    const int w = nextUtf8(utf8, i, u) ? WinByteOf(u) : -1;
     if (w < 0) {
       ok = false;
       out.push_back('?');
@@ -118,6 +114,29 @@ bool Utf8ToWin(std::string_view utf8, std::string& out) {
     }
   }
   return ok;
+}
+
+FittedText FitToWin1251(std::string_view utf8, bool references) {
+  FittedText fit;
+  fit.utf8.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const std::size_t from = i;
+    char32_t u = 0;
+    const bool valid = nextUtf8(utf8, i, u);
+    if (valid && WinByteOf(u) >= 0) {
+      fit.utf8.append(utf8.substr(from, i - from));
+      continue;
+    }
+    fit.changed = true;
+    if (references && valid) {
+      fit.utf8 += "&#" + std::to_string(static_cast<std::uint32_t>(u)) + ';';
+      ++fit.references;
+    } else {
+      ++fit.refused;
+    }
+  }
+  return fit;
 }
 
 }  // namespace lumbrix

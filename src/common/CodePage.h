@@ -86,4 +86,16 @@ std::string WinToUtf8(std::string_view win);
 // that Windows-1251 lacks; `out` then holds the conversion with '?' in those places.
 bool Utf8ToWin(std::string_view utf8, std::string& out);
 
+// What text typed, pasted or dropped into a document becomes, so that nothing in it is lost when
+// the text turns into Windows-1251. A character the code page lacks becomes its numeric character
+// reference "&#N;" (N its Unicode code point, decimal) when the document takes references, and
+// is left out otherwise; a byte that is no UTF-8 is always left out.
+struct FittedText {
+  std::string utf8;  // the text to insert
+  bool changed = false;
+  int references = 0;  // characters written as references
+  int refused = 0;     // characters left out
+};
+FittedText FitToWin1251(std::string_view utf8, bool references);
+
 }  // namespace lumbrix

@@ -44,6 +44,36 @@ TEST(CodePage, Utf8ToWinRefusesWhatTheCodePageLacks) {
   EXPECT_EQ(out, "\xa8");
 }
 
+TEST(CodePage, InputTheCodePageLacksBecomesReferencesOrIsLeftOut) {
+  struct Case {
+    const char* utf8;
+    bool references;
+    const char* expected;
+    int references_;
+    int refused;
+  };
+  const Case cases[] = {
+      // Greek, CJK and a character beyond the BMP: one reference each, of the code point.
+      {"\xce\xa9\xce\xbb\xe6\x97\xa5x", true, "&#937;&#955;&#26085;x", 3, 0},
+      {"\xf0\x9f\x98\x80", true, "&#128512;", 1, 0},
+      {"\xce\xa9\xce\xbb\xe6\x97\xa5x", false, "x", 0, 3},
+      // Cyrillic, the code page's punctuation and ASCII pass unchanged.
+      {"\xd0\x81\xd0\xb6 \xe2\x80\x94 <&#1;>\r\n", true, "\xd0\x81\xd0\xb6 \xe2\x80\x94 <&#1;>\r\n",
+       0, 0},
+      // Bytes that are no UTF-8 never become references.
+      {"\x61\xff\x62\xd0", true, "ab", 0, 2},
+  };
+  for (const Case& c : cases) {
+    const FittedText fit = FitToWin1251(c.utf8, c.references);
+    EXPECT_EQ(fit.utf8, c.expected) << c.utf8;
+    EXPECT_EQ(fit.references, c.references_) << c.utf8;
+    EXPECT_EQ(fit.refused, c.refused) << c.utf8;
+    EXPECT_EQ(fit.changed, c.references_ + c.refused > 0) << c.utf8;
+    std::string win;
+    EXPECT_TRUE(Utf8ToWin(fit.utf8, win)) << "whatever is inserted converts without loss";
+  }
+}
+
 TEST(WinText, LiteralsAreWindows1251AtCompileTime) {
   constexpr std::string_view text = "Файл слишком велик"_w;
   static_assert(text.size() == 18);

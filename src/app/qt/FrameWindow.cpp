@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -38,6 +39,8 @@ class DocumentSubWindow : public QMdiSubWindow {
   explicit DocumentSubWindow(EditFormView* view) : view_(view) {
     setWidget(view);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The system menu's own keys (Ctrl+W, Ctrl+F4 to close) belong to the frame's menus here.
+    for (QAction* a : systemMenu()->actions()) a->setShortcuts({});
     setWindowTitle(view->windowTitle());
     QObject::connect(view, &EditFormView::captionChanged, this, &QWidget::setWindowTitle);
     // The system menu's Close answers Ctrl+W too, which belongs to the preview command; the
@@ -61,6 +64,15 @@ class DocumentSubWindow : public QMdiSubWindow {
  private:
   EditFormView* view_;
 };
+
+// Is `key` the key of an item of `menu` or of its submenus?
+bool menuOwnsKey(const QMenu* menu, const QKeySequence& key) {
+  for (const QAction* a : menu->actions()) {
+    if (a->shortcuts().contains(key)) return true;
+    if (a->menu() && menuOwnsKey(a->menu(), key)) return true;
+  }
+  return false;
+}
 
 // Commands the window layer runs itself rather than the frame form.
 bool isWindowCommand(const QString& handler) {
@@ -189,17 +201,34 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
     if (w != this && w->isVisible()) w->close();
 }
 
+bool FrameWindow::ownsKey(const QKeyEvent& key) const {
+  if (key.key() == 0 || key.key() == Qt::Key_unknown) return false;
+  const QKeySequence sequence(key.keyCombination());
+  for (const QAction* a : menuBar()->actions())
+    if (a->menu() && menuOwnsKey(a->menu(), sequence)) return true;
+  return false;
+}
+
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+    return QMainWindow::eventFilter(watched, event);
+  // Keys reach widgets; the window objects that pass them on are not asked.
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget) return QMainWindow::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
-  // The code pane claims every key with Shift alone as typing, which would keep Shift+F1,
-  // Shift+F2 and Shift+F4 from the menu: function keys always go to the menu's shortcuts.
-  if (event->type() == QEvent::ShortcutOverride && key->key() >= Qt::Key_F1 &&
-      key->key() <= Qt::Key_F35) {
-    event->ignore();
-    return true;
+
+  // A key of the frame's menus is the menu's wherever the focus is in the frame: the panes would
+  // otherwise claim some of them as their own (Ctrl+Z, Ctrl+U, Shift+F2 ...).
+  if (event->type() == QEvent::ShortcutOverride) {
+    if (widget->window() == this && ownsKey(*key)) {
+      event->ignore();
+      return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
   }
-  if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_F1 &&
-      key->modifiers() == Qt::NoModifier) {
+
+  if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+    // An open menu has its own topic, the document's menus in a property.
     int context = kFrameHelpContext;
     if (auto* menu = qobject_cast<QMenu*>(watched)) {
       const QVariant own = menu->property("helpContext");
@@ -213,6 +242,8 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
     help_.ShowTopic(context);
     return true;
   }
+  // A menu key whose item cannot run now does nothing, rather than type into a pane.
+  if (widget->window() == this && ownsKey(*key)) return true;
   return QMainWindow::eventFilter(watched, event);
 }
 

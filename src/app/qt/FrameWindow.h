@@ -9,6 +9,7 @@
 #include "app/DocumentWindows.h"
 #include "app/FrameForm.h"
 
+class QKeyEvent;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -66,6 +67,8 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Is the key one of an item of the frame's menus?
+  bool ownsKey(const QKeyEvent& key) const;
   void firstShow();
   void applyChrome();
   void layoutLabel1();

@@ -8,10 +8,14 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QFont>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTimer>
 #include <algorithm>
 
 #include "common/CodePage.h"
+#include "common/qt/RefusedInput.h"
 
 namespace lumbrix {
 
@@ -23,6 +27,69 @@ constexpr int kFirstColorStyle = 40;
 constexpr int kLastColorStyle = 255;
 constexpr char kQuietProperty[] = "lumbrixQuietAccessible";
 constexpr int kBeforeChange = Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE;
+
+// The keys of a plain multi-line edit control; every other binding of the widget's key map
+// goes, so that the keys of the menus always reach their commands and no key edits text in a
+// way the program does not know. Home goes to the line start: the keyboard assistance decides
+// where it lands.
+struct KeyBinding {
+  QsciCommand::Command command;
+  int key;
+  int alternateKey = 0;
+};
+
+constexpr int kShift = Qt::SHIFT;
+constexpr int kCtrl = Qt::CTRL;
+
+constexpr KeyBinding kPlainEditKeys[] = {
+    {QsciCommand::LineDown, Qt::Key_Down},
+    {QsciCommand::LineDownExtend, kShift | Qt::Key_Down},
+    {QsciCommand::LineUp, Qt::Key_Up},
+    {QsciCommand::LineUpExtend, kShift | Qt::Key_Up},
+    {QsciCommand::LineScrollDown, kCtrl | Qt::Key_Down},
+    {QsciCommand::LineScrollUp, kCtrl | Qt::Key_Up},
+    {QsciCommand::CharLeft, Qt::Key_Left},
+    {QsciCommand::CharLeftExtend, kShift | Qt::Key_Left},
+    {QsciCommand::CharRight, Qt::Key_Right},
+    {QsciCommand::CharRightExtend, kShift | Qt::Key_Right},
+    {QsciCommand::WordLeft, kCtrl | Qt::Key_Left},
+    {QsciCommand::WordLeftExtend, kCtrl | kShift | Qt::Key_Left},
+    {QsciCommand::WordRight, kCtrl | Qt::Key_Right},
+    {QsciCommand::WordRightExtend, kCtrl | kShift | Qt::Key_Right},
+    {QsciCommand::Home, Qt::Key_Home},
+    {QsciCommand::HomeExtend, kShift | Qt::Key_Home},
+    {QsciCommand::LineEnd, Qt::Key_End},
+    {QsciCommand::LineEndExtend, kShift | Qt::Key_End},
+    {QsciCommand::DocumentStart, kCtrl | Qt::Key_Home},
+    {QsciCommand::DocumentStartExtend, kCtrl | kShift | Qt::Key_Home},
+    {QsciCommand::DocumentEnd, kCtrl | Qt::Key_End},
+    {QsciCommand::DocumentEndExtend, kCtrl | kShift | Qt::Key_End},
+    {QsciCommand::PageUp, Qt::Key_PageUp},
+    {QsciCommand::PageUpExtend, kShift | Qt::Key_PageUp},
+    {QsciCommand::PageDown, Qt::Key_PageDown},
+    {QsciCommand::PageDownExtend, kShift | Qt::Key_PageDown},
+    {QsciCommand::Delete, Qt::Key_Delete},
+    {QsciCommand::DeleteBack, Qt::Key_Backspace, kShift | Qt::Key_Backspace},
+    {QsciCommand::Undo, kCtrl | Qt::Key_Z},
+    {QsciCommand::Redo, kCtrl | Qt::Key_Y},
+    {QsciCommand::SelectionCut, kCtrl | Qt::Key_X, kShift | Qt::Key_Delete},
+    {QsciCommand::SelectionCopy, kCtrl | Qt::Key_C, kCtrl | Qt::Key_Insert},
+    {QsciCommand::Paste, kCtrl | Qt::Key_V, kShift | Qt::Key_Insert},
+    {QsciCommand::Newline, Qt::Key_Return, kShift | Qt::Key_Return},
+    {QsciCommand::Tab, Qt::Key_Tab},
+};
+
+void bindPlainEditKeys(QsciCommandSet* commands) {
+  for (QsciCommand* c : commands->commands()) {
+    c->setKey(0);
+    c->setAlternateKey(0);
+  }
+  for (const KeyBinding& b : kPlainEditKeys) {
+    QsciCommand* c = commands->find(b.command);
+    c->setKey(b.key);
+    c->setAlternateKey(b.alternateKey);
+  }
+}
 
 // QScintilla reports every insertion and deletion to the accessibility layer with the offset
 // counted in characters from the start of the document, and every caret move as well once its
@@ -51,10 +118,68 @@ bool isContinuation(char c) {
 
 }  // namespace
 
+// The widget, with what comes in from the keyboard, the clipboard and drops fitted to
+// Windows-1251 before it reaches the text: a character the code page lacks becomes a character
+// reference in a document that takes them and is left out, with a note, in any other, so that
+// nothing reaches a file as "?". (Scintilla's insertion check would be the natural place, but
+// QScintilla does not pass the text being inserted with it.)
+class CodeEdit final : public QsciScintilla {
+ public:
+  using QsciScintilla::QsciScintilla;
+  bool takesReferences = false;
+
+ protected:
+  void keyPressEvent(QKeyEvent* key) override {
+    // A key with Ctrl (and perhaps Shift) types nothing, as in Qt's own text widgets: unbound,
+    // such a key does nothing at all. Ctrl with Alt may be AltGr and type.
+    const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+    if (!key->text().isEmpty() &&
+        (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier))) {
+      QKeyEvent bare(key->type(), key->key(), key->modifiers(), QString(), key->isAutoRepeat());
+      QsciScintilla::keyPressEvent(&bare);
+      key->setAccepted(bare.isAccepted());
+      return;
+    }
+    int refused = 0;
+    const QString typed = FitInput(key->text(), takesReferences, refused);
+    if (typed == key->text()) {
+      QsciScintilla::keyPressEvent(key);
+      return;
+    }
+    if (!typed.isEmpty()) {
+      QKeyEvent fitted(key->type(), key->key(), key->modifiers(), typed, key->isAutoRepeat());
+      QsciScintilla::keyPressEvent(&fitted);
+    }
+    key->accept();
+    ReportRefusedInput(this, refused);
+  }
+
+  void inputMethodEvent(QInputMethodEvent* input) override {
+    int refused = 0;
+    const QString commit = FitInput(input->commitString(), takesReferences, refused);
+    if (commit == input->commitString()) {
+      QsciScintilla::inputMethodEvent(input);
+      return;
+    }
+    QInputMethodEvent fitted(input->preeditString(), input->attributes());
+    fitted.setCommitString(commit, input->replacementStart(), input->replacementLength());
+    QsciScintilla::inputMethodEvent(&fitted);
+    ReportRefusedInput(this, refused);
+  }
+
+  // Paste and drop.
+  QByteArray fromMimeData(const QMimeData* source, bool& rectangular) const override {
+    const QByteArray utf8 = QsciScintilla::fromMimeData(source, rectangular);
+    const FittedText fit = FitToWin1251(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), takesReferences);
+    if (!fit.changed) return utf8;
+    ReportRefusedInput(const_cast<CodeEdit*>(this), fit.refused);
+    return QByteArray::fromStdString(fit.utf8);
+  }
+};
+
 CodePane::CodePane(QWidget* parent)
-    : edit_(new QsciScintilla(parent)),
-      ownsWidget_(parent == nullptr),
-      nextStyle_(kFirstColorStyle) {
+    : edit_(new CodeEdit(parent)), ownsWidget_(parent == nullptr), nextStyle_(kFirstColorStyle) {
   installQuietAccessible();
   edit_->setProperty(kQuietProperty, true);
   chooseModEvents();
@@ -65,21 +190,30 @@ CodePane::CodePane(QWidget* parent)
   edit_->setEolVisibility(false);
   send(Sci::SCI_ALLOCATELINECHARACTERINDEX, Sci::SC_LINECHARACTERINDEX_UTF32);
 
-  // The keyboard assistance decides where Home lands; the widget only goes to the line start.
-  QsciCommandSet* commands = edit_->standardCommands();
-  commands->find(QsciCommand::VCHome)->setKey(0);
-  commands->find(QsciCommand::VCHomeExtend)->setKey(0);
-  commands->find(QsciCommand::Home)->setKey(Qt::Key_Home);
-  commands->find(QsciCommand::HomeExtend)
-      ->setKey(QKeyCombination(Qt::SHIFT, Qt::Key_Home).toCombined());
+  bindPlainEditKeys(edit_->standardCommands());
 
   connect(
       edit_, &QsciScintillaBase::SCN_MODIFIED, this,
       [this](int, int type, const char*, int, int, int, int, int, int, int) { onModified(type); });
+  // Once the widget starts going, the pane lets go of it: nothing reaches a half-destroyed one.
+  connect(edit_, &QObject::destroyed, this, [this] { edit_.clear(); });
 }
 
 CodePane::~CodePane() {
-  if (ownsWidget_ && edit_) delete edit_.data();
+  if (edit_.isNull()) return;
+  QsciScintilla* edit = edit_.data();
+  edit->removeEventFilter(this);
+  QObject::disconnect(edit, nullptr, this, nullptr);
+  edit_.clear();
+  if (ownsWidget_) delete edit;
+}
+
+void CodePane::setTakesReferences(bool on) {
+  static_cast<CodeEdit*>(edit_.data())->takesReferences = on;
+}
+
+bool CodePane::takesReferences() const {
+  return static_cast<const CodeEdit*>(edit_.data())->takesReferences;
 }
 
 // The one place that passes plain numbers: SendScintilla(msg, int, 0) is ambiguous.
@@ -94,8 +228,9 @@ void CodePane::chooseModEvents() {
 }
 
 bool CodePane::eventFilter(QObject* watched, QEvent* event) {
-  // A screen reader may start while the program runs; from then on the pane reports in full.
-  if (watched == edit_ && event->type() == QEvent::FocusIn) chooseModEvents();
+  // The filter watches the widget alone. A screen reader may start while the program runs;
+  // from then on the pane reports in full.
+  if (event->type() == QEvent::FocusIn && !edit_.isNull()) chooseModEvents();
   return QObject::eventFilter(watched, event);
 }
 

@@ -54,6 +54,11 @@ class CodePane : public QObject, public TextPane {
   // Sets the font of the text, the coloured runs included.
   void setFont(const QFont& font);
 
+  // Whether the document takes character references: then a character that Windows-1251 lacks,
+  // typed, pasted or dropped, goes in as "&#N;"; otherwise it is left out and the user is told.
+  void setTakesReferences(bool on);
+  bool takesReferences() const;
+
   // Core position <-> Scintilla byte position.
   long toBytes(int pos) const;
   int toChars(long bytePos) const;

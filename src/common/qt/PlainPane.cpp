@@ -1,11 +1,14 @@
 #include "common/qt/PlainPane.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
 
+#include "common/qt/RefusedInput.h"
 #include "common/qt/WinQString.h"
 
 namespace lumbrix {
@@ -33,30 +36,90 @@ int coreStart(const QTextDocument* doc, int number) {
   return doc->findBlockByNumber(number).position() + number;
 }
 
+// The widget's line deletions of some desktops (Ctrl+K, Ctrl+U): no key of a plain edit control.
+bool isLineDeletion(const QKeyEvent* key) {
+  return key->matches(QKeySequence::DeleteEndOfLine) ||
+         key->matches(QKeySequence::DeleteCompleteLine);
+}
+
+// The widget with what comes in from the keyboard, the clipboard and drops fitted to the code
+// page.
+class PlainEdit final : public QPlainTextEdit {
+ public:
+  using QPlainTextEdit::QPlainTextEdit;
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride && isLineDeletion(static_cast<QKeyEvent*>(event)))
+      return false;
+    return QPlainTextEdit::event(event);
+  }
+
+  void keyPressEvent(QKeyEvent* key) override {
+    if (isReadOnly()) {
+      QPlainTextEdit::keyPressEvent(key);
+      return;
+    }
+    if (isLineDeletion(key)) {
+      key->ignore();
+      return;
+    }
+    // Shift+Enter and Ctrl+Enter would put a line separator (U+2028) inside a paragraph, which
+    // Windows-1251 cannot hold; every Enter makes a paragraph break, read back as CR LF.
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        key->modifiers() != Qt::NoModifier) {
+      insertPlainText(QStringLiteral("\n"));
+      return;
+    }
+    int refused = 0;
+    const QString typed = FitInput(key->text(), false, refused);
+    if (refused == 0) {
+      QPlainTextEdit::keyPressEvent(key);
+      return;
+    }
+    if (!typed.isEmpty()) insertPlainText(typed);
+    ReportRefusedInput(this, refused);
+  }
+
+  void inputMethodEvent(QInputMethodEvent* input) override {
+    int refused = 0;
+    const QString commit = FitInput(input->commitString(), false, refused);
+    if (refused == 0) {
+      QPlainTextEdit::inputMethodEvent(input);
+      return;
+    }
+    QInputMethodEvent fitted(input->preeditString(), input->attributes());
+    fitted.setCommitString(commit, input->replacementStart(), input->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&fitted);
+    ReportRefusedInput(this, refused);
+  }
+
+  // Paste and drop.
+  void insertFromMimeData(const QMimeData* source) override {
+    if (!source->hasText()) return;
+    int refused = 0;
+    const QString text = FitInput(source->text(), false, refused);
+    if (refused == 0) {
+      QPlainTextEdit::insertFromMimeData(source);
+      return;
+    }
+    QMimeData fitted;
+    fitted.setText(text);
+    QPlainTextEdit::insertFromMimeData(&fitted);
+    ReportRefusedInput(this, refused);
+  }
+};
+
 }  // namespace
 
 PlainPane::PlainPane(QWidget* parent)
-    : edit_(new QPlainTextEdit(parent)), ownsWidget_(parent == nullptr) {
-  edit_->installEventFilter(this);
+    : edit_(new PlainEdit(parent)), ownsWidget_(parent == nullptr) {
+  // Once the widget starts going, the pane lets go of it: nothing reaches a half-destroyed one.
+  connect(edit_, &QObject::destroyed, this, [this] { edit_.clear(); });
 }
 
 PlainPane::~PlainPane() {
-  if (ownsWidget_ && edit_) delete edit_.data();
-}
-
-bool PlainPane::eventFilter(QObject* watched, QEvent* event) {
-  // Shift+Enter and Ctrl+Enter would put a line separator (U+2028) inside a paragraph, which
-  // Windows-1251 cannot hold; every Enter makes a paragraph break, read back as CR LF.
-  if (watched == edit_ && event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-        key->modifiers() != Qt::NoModifier && !edit_->isReadOnly()) {
-      edit_->textCursor().insertText(QStringLiteral("\n"));
-      edit_->ensureCursorVisible();
-      return true;
-    }
-  }
-  return QObject::eventFilter(watched, event);
+  if (ownsWidget_ && !edit_.isNull()) delete edit_.data();
 }
 
 int PlainPane::toCursor(int pos) const {

@@ -1,6 +1,7 @@
 // The plain-text pane: a QPlainTextEdit behind the TextPane port. The widget keeps paragraphs;
 // the port sees CR LF between them, so a core position counts each paragraph break as two
-// characters where the widget's cursor counts one.
+// characters where the widget's cursor counts one. Text typed, pasted or dropped into it holds
+// only what Windows-1251 has: other characters are left out and the user is told.
 #pragma once
 
 #include <QObject>
@@ -54,9 +55,6 @@ class PlainPane : public QObject, public TextPane {
   // of the paragraph.
   int toCursor(int pos) const;
   int toCore(int cursorPos) const;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QPointer<QPlainTextEdit> edit_;

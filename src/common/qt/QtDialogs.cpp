@@ -103,13 +103,15 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const std::string& text, const std:
   box->setStandardButtons(set.buttons);
   box->setDefaultButton(set.first);
   box->setEscapeButton(set.escape);
+  // Д and Н answer Yes and No from the keyboard, with or without Alt; Esc answers as above.
+  // Д and Н answer Yes and No from the keyboard, with or without Alt; Esc answers as before.
   static const struct {
     QMessageBox::StandardButton button;
     const char16_t* text;
   } kTexts[] = {{QMessageBox::Ok, u"OK"},
                 {QMessageBox::Cancel, u"Отмена"},
-                {QMessageBox::Yes, u"Да"},
-                {QMessageBox::No, u"Нет"}};
+                {QMessageBox::Yes, u"&Да"},
+                {QMessageBox::No, u"&Нет"}};
   for (const auto& t : kTexts) {
     if (QAbstractButton* b = box->button(t.button)) b->setText(QString::fromUtf16(t.text));
   }

@@ -22,6 +22,7 @@
 #include "common/qt/PlainPane.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
+#include "document/Encodings.h"
 
 namespace lumbrix {
 
@@ -374,6 +375,8 @@ void EditFormView::render() {
     else
       syntaxTimer_->stop();
   }
+  // What the document's kind takes when it is written takes a character from the keyboard too.
+  code_->setTakesReferences(KindTakesEntities(f.FileKind));
   QsciScintilla* edit = code_->widget();
   if (!f.UseSystemColors) {
     edit->setPaper(colorOf(f.CodeBackground));

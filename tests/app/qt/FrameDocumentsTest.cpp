@@ -8,6 +8,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -15,6 +18,7 @@
 #include "app/qt/FrameTestSupport.h"
 #include "common/WinText.h"
 #include "common/qt/CodePane.h"
+#include "common/qt/PlainPane.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
 #include "support/TempDir.h"
@@ -144,6 +148,43 @@ TEST(FrameDocuments, ClosingAskAndAnswers) {
   EXPECT_TRUE(f.frame->Documents().empty());
 }
 
+TEST(FrameDocuments, LettersWindows1251LacksReachAPageAsReferencesAndAreRefusedElsewhere) {
+  TempDir dir;
+  const std::string page = dir.Write("p.htm", "");
+  const std::string script = dir.Write("s.c", "");
+  FrameFixture f({native(page), native(script)});
+  f.firstShow();
+  f.frame->activateWindow();
+  const QString letters = QStringLiteral("Ωλ日x");
+  auto typeInto = [&](QWidget* w) {
+    w->setFocus();
+    for (const QChar ch : letters)
+      QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+  };
+  auto activate = [&](int i) {
+    f.frame->mdiArea()->setActiveSubWindow(f.frame->mdiArea()->subWindowList().at(i));
+  };
+  activate(0);
+  typeInto(viewAt(f, 0).codePane().widget());
+  EXPECT_TRUE(f.frame->statusBar()->currentMessage().isEmpty());
+  QTest::keyClick(viewAt(f, 0).codePane().widget(), Qt::Key_F2);
+  EXPECT_EQ(TempDir::Read(page), "&#937;&#955;&#26085;x");
+
+  // A C file takes no references; the plain-text pane never does.
+  activate(1);
+  typeInto(viewAt(f, 1).codePane().widget());
+  EXPECT_EQ(f.frame->statusBar()->currentMessage(),
+            QStringLiteral("Символ отсутствует в кодировке Windows-1251 и не вставлен"));
+  QTest::keyClick(viewAt(f, 1).codePane().widget(), Qt::Key_F2);
+  EXPECT_EQ(TempDir::Read(script), "x");
+  f.frame->statusBar()->clearMessage();
+  activate(0);
+  viewAt(f, 0).tabs()->setCurrentIndex(0);
+  typeInto(viewAt(f, 0).plainPane().widget());
+  EXPECT_EQ(viewAt(f, 0).plainPane().Text(), "x");
+  EXPECT_FALSE(f.frame->statusBar()->currentMessage().isEmpty());
+}
+
 TEST(FrameDocuments, SymbolsFromTheMenuGoToTheActivePane) {
   TempDir dir;
   FrameFixture f({native(dir.Write("s.txt", "word"))});
@@ -185,6 +226,33 @@ TEST(FrameHelp, F1ShowsTheTopicOfTheFocusedPlaceAndShiftF1TheAboutBox) {
   QTest::keyClick(viewAt(f, 0).tagsPopupMenu(), Qt::Key_F1);
   QTest::keyClick(viewAt(f, 0).codePopupMenu(), Qt::Key_F1);
   EXPECT_EQ(f.help.topics, (std::vector<int>{2, 2, 2002, 2000}));
+}
+
+TEST(FrameHelp, F1InAnOpenMenuShowsThatMenusTopic) {
+  TempDir dir;
+  FrameFixture f({native(dir.Write("h.htm", "x"))});
+  f.firstShow();
+  f.frame->activateWindow();
+  EditFormView& v = viewAt(f, 0);
+  v.codePane().widget()->setFocus();
+  std::vector<std::pair<QMenu*, int>> menus;
+  for (QAction* top : f.frame->menuBar()->actions()) menus.emplace_back(top->menu(), 0);
+  for (int i = 0; i < 7; ++i) menus[static_cast<std::size_t>(i)].second = 1000 + i;
+  menus.emplace_back(f.frame->actions().internetMenu(), 1006);
+  menus.emplace_back(v.codePopupMenu(), 2000);
+  menus.emplace_back(v.lumbrixPopupMenu(), 2000);
+  menus.emplace_back(v.tagsPopupMenu(), 2002);
+  menus.emplace_back(v.tagsPopupMenu()->actions().front()->menu(), 2002);
+  menus.emplace_back(v.brPopupMenu(), 2003);
+  for (auto [menu, topic] : menus) {
+    ASSERT_NE(menu, nullptr) << topic;
+    f.help.topics.clear();
+    // The key comes as the keyboard sends it: to the window, which hands it to the open menu.
+    menu->popup(f.frame->mapToGlobal(QPoint(20, 20)));
+    QTest::keyClick(f.frame->windowHandle(), Qt::Key_F1);
+    menu->hide();
+    EXPECT_EQ(f.help.topics, std::vector<int>{topic}) << menu->title().toStdString();
+  }
 }
 
 }  // namespace

@@ -103,16 +103,15 @@ TEST(CodePane, TypedKeysMarkModifiedAndReadBackInWindows1251) {
   QTest::keyClick(w, Qt::Key_X);
   for (const QChar ch : QStringLiteral("Жё"))
     QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-  QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QStringLiteral("₽"), Qt::NoModifier);
   QTest::keyClick(w, Qt::Key_Return);
   EXPECT_TRUE(pane.Modified());
-  EXPECT_EQ(pane.Text(), "abxЖё?\r\n\r\ncd"_w);
-  EXPECT_EQ(pane.SelStart(), 8);
-  EXPECT_EQ(pane.TextLength(), 12);
+  EXPECT_EQ(pane.Text(), "abxЖё\r\n\r\ncd"_w);
+  EXPECT_EQ(pane.SelStart(), 7);
+  EXPECT_EQ(pane.TextLength(), 11);
   QCoreApplication::processEvents();
   EXPECT_EQ(changes.count(), 1) << "one notification per turn of the event loop";
   QTest::keyClick(w, Qt::Key_Backspace);
-  EXPECT_EQ(pane.Text(), "abxЖё?\r\ncd"_w) << "Backspace takes CR LF as one";
+  EXPECT_EQ(pane.Text(), "abxЖё\r\ncd"_w) << "Backspace takes CR LF as one";
 }
 
 TEST(CodePane, HomeGoesToTheLineStartNotToTheFirstNonBlank) {

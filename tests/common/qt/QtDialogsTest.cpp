@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "common/WinText.h"
 #include "common/qt/ModalScript.h"
@@ -54,8 +55,8 @@ TEST(QtDialogsMessageBox, IconsButtonsDefaultsAndRussianCaptions) {
     EXPECT_EQ(box->text(), QStringLiteral("Файл\nc:\\a.htm\nНЕДОСТУПЕН!"));
   }
   const auto box = BuildMessageBox("x", "y", MsgIcon::Question, MsgButtons::YesNoCancel);
-  EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("Да"));
-  EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("Нет"));
+  EXPECT_EQ(box->button(QMessageBox::Yes)->text(), QStringLiteral("&Да"));
+  EXPECT_EQ(box->button(QMessageBox::No)->text(), QStringLiteral("&Нет"));
   EXPECT_EQ(box->button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
   EXPECT_EQ(
       BuildMessageBox("x", "y", MsgIcon::None, MsgButtons::Ok)->button(QMessageBox::Ok)->text(),
@@ -80,6 +81,35 @@ TEST(QtDialogsMessageBox, AnswersFollowTheKeysPressed) {
       {[](QWidget* box) { static_cast<QMessageBox*>(box)->button(QMessageBox::No)->click(); }});
   EXPECT_EQ(dialogs.MessageBox("?", "c", MsgIcon::Question, MsgButtons::YesNo), MsgAnswer::No);
   EXPECT_EQ(AnswerOf(QMessageBox::NoButton, MsgButtons::YesNo), MsgAnswer::No);
+}
+
+// A Russian letter as the keyboard sends it: the key code is the capital letter.
+void press(QWidget* w, char16_t capital, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::sendKeyEvent(QTest::Click, w, static_cast<Qt::Key>(capital),
+                      QString(QChar(capital)).toLower(), modifiers);
+}
+
+TEST(QtDialogsMessageBox, TheLettersOfYesAndNoAndEscAnswer) {
+  struct Case {
+    MsgButtons buttons;
+    std::function<void(QWidget*)> keys;
+    MsgAnswer answer;
+  };
+  const Case cases[] = {
+      {MsgButtons::YesNoCancel, [](QWidget* b) { press(b, u'Д'); }, MsgAnswer::Yes},
+      {MsgButtons::YesNoCancel, [](QWidget* b) { press(b, u'Н'); }, MsgAnswer::No},
+      {MsgButtons::YesNo, [](QWidget* b) { press(b, u'Н', Qt::AltModifier); }, MsgAnswer::No},
+      {MsgButtons::YesNo, [](QWidget* b) { press(b, u'Д', Qt::AltModifier); }, MsgAnswer::Yes},
+      {MsgButtons::YesNo, [](QWidget* b) { QTest::keyClick(b, Qt::Key_Escape); }, MsgAnswer::No},
+      {MsgButtons::YesNoCancel, [](QWidget* b) { QTest::keyClick(b, Qt::Key_Escape); },
+       MsgAnswer::Cancel},
+  };
+  QtDialogs dialogs;
+  for (const Case& c : cases) {
+    ModalScript script({c.keys});
+    EXPECT_EQ(dialogs.MessageBox("?", "c", MsgIcon::Question, c.buttons), c.answer);
+    EXPECT_TRUE(script.done());
+  }
   EXPECT_EQ(AnswerOf(QMessageBox::NoButton, MsgButtons::OkCancel), MsgAnswer::Cancel);
 }
 
