@@ -11,6 +11,7 @@ using lumbrix::testing::DocumentTest;
 struct KindCase {
   int kind;
   const char* commented;  // "ab\r\ncd\r\nef" with "b\r\ncd\r\ne" selected
+  friend void PrintTo(const KindCase& c, std::ostream* os) { *os << "kind " << c.kind; }
 };
 
 class CommentingByKind : public DocumentTest, public ::testing::WithParamInterface<KindCase> {};

@@ -99,7 +99,7 @@ class Census {
     f_.registry.keyExists = true;
     f_.registry.values["FMK"] = fmk;
     f_.frame = std::make_unique<FrameWindow>(f_.dialogs, f_.registry, f_.help,
-                                             QStringList{QString::fromStdString(path_)});
+                                             std::vector<std::string>{path_});
     f_.firstShow();
     f_.frame->showAbout = [this] { ++abouts_; };
     // Dialogs that commands open are closed at once, and counted.
