@@ -49,6 +49,11 @@ class TEditForm {
   std::string CodeFontFace;
   int CodeFontSize = 10;
   ControlGroups Groups{};
+  // The controls of the page "Lumbrix-er": "Разрешить теги", "Запрет на автоперенос" and the
+  // mode selector (0 "Разрывы_и_отступы", 1 "Абзацы_и_заголовки"), kept for the window's life.
+  bool AllowTags = false;
+  bool WithNobr = false;
+  int TabControl1Index = 1;
 
   // The highlighting timer (2000 ms) and the flags that keep keyboard assistance and the
   // highlighter apart.
