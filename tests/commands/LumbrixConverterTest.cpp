@@ -21,14 +21,9 @@ TEST(ConvertPlainText, WritesTheMarkupOfEachModeAndOption) {
       // Headings, paragraphs, blank lines.
       {"\tTitle\r\nSome text", {}, "<h1>Title</h1>\r\n<p>Some text</p>\r\n"},
       {"one\r\n\r\ntwo", {}, "one</p>\r\n</p>\r\n<p>two</p>\r\n"},
-      {"one\r\n", {}, "one</p>\r\n"},
-      {"\t\tT", {}, "<h2>T</h2>\r\n"},
       {"\tA\tB\r\nC", {}, "<h1>A<h2>B</h2>\r\n<p>C</p>\r\n"},
       // Breaks and blocks.
       {"\tTitle\r\nSome text", {kBreaks}, "<blockquote><h1>Title<br>\r\n</blockquote><p>Some text"},
-      {"\tTitle\r\nSome text",
-       {.mode = kBreaks, .lists = true},
-       "<ul><h1>Title<br>\r\n</ul><p>Some text"},
       {"\t\tT\r\nU",
        {kBreaks},
        "<blockquote><blockquote><h2>T<br>\r\n</blockquote></blockquote><p>U"},
