@@ -11,12 +11,12 @@
 namespace lumbrix {
 
 struct FontPanel {
-  std::string FontName;              // the editable face box; empty until the user picks a face
-  std::string FontSize = "px";       // the editable size box, "px" selected at creation
-  std::uint32_t FontColor = 0;       // the swatch, 0x00BBGGRR, black at creation
-  bool CheckBox1 = true;             // "шрифт": write the face
-  bool CheckBox2 = true;             // "разм.": write the size
-  bool CheckBox3 = true;             // "цвет": write the colour; the swatch is an ellipse while on
+  std::string FontName;         // the editable face box; empty until the user picks a face
+  std::string FontSize = "px";  // the editable size box, "px" selected at creation
+  std::uint32_t FontColor = 0;  // the swatch, 0x00BBGGRR, black at creation
+  bool CheckBox1 = true;        // "шрифт": write the face
+  bool CheckBox2 = true;        // "разм.": write the size
+  bool CheckBox3 = true;        // "цвет": write the colour; the swatch is an ellipse while on
 
   // After every insertion all three are on again, so that switching one off affects only the
   // next insertion.
