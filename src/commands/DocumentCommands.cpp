@@ -1,6 +1,8 @@
 #include "commands/DocumentCommands.h"
 
 #include "commands/Commenting.h"
+#include "commands/CssCommands.h"
+#include "commands/FontCommands.h"
 #include "commands/TagCommands.h"
 
 namespace lumbrix {
@@ -16,6 +18,12 @@ bool RunEditFormCommand(TEditForm& form, const Settings& settings, Dialogs& dial
     CommentSel(form, dialogs);
     return true;
   }
+  // The font panel's buttons and the CSS menu.
+  if (handler == "ApplyFontClick" || handler == "ApplyCssClick") {
+    handler == "ApplyFontClick" ? ApplyFontClick(form) : ApplyCssClick(form);
+    return true;
+  }
+  if (RunCssCommand(form, handler)) return true;
   return RunDocumentCommand(form, settings, handler);
 }
 

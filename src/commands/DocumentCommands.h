@@ -9,8 +9,9 @@ class Dialogs;
 class TEditForm;
 struct Settings;
 
-// Runs a command of the context menus, the button menus or the style buttons by its handler
-// name; false when the document window has no such command (yet).
+// Runs a command of the context menus, the button menus, the style buttons, the font panel or
+// the CSS menu by its handler name; false when the document window has no such command (yet).
+// The colour commands, which need the frame's colour dialog, are run by their own functions.
 bool RunEditFormCommand(TEditForm& form, const Settings& settings, Dialogs& dialogs,
                         std::string_view handler);
 

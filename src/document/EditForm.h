@@ -9,6 +9,7 @@
 
 #include "common/FileSystem.h"
 #include "document/FileKinds.h"
+#include "document/FontPanel.h"
 
 namespace lumbrix {
 
@@ -54,6 +55,11 @@ class TEditForm {
   bool AllowTags = false;
   bool WithNobr = false;
   int TabControl1Index = 1;
+
+  // The font panel, and whether the colour number command writes "#" before the number (the
+  // two colour buttons set it before running the command).
+  FontPanel Font;
+  bool HashPrefix = false;
 
   // The highlighting timer (2000 ms) and the flags that keep keyboard assistance and the
   // highlighter apart.
