@@ -29,12 +29,7 @@ if [ "${1:-}" = "--inside-session" ]; then
 fi
 
 program=$1
-shots=${2:-$(dirname "$program")/e2e}
-mkdir -p "$shots"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/private-home.sh"
 printf '<html>\r\n<head><title>E2E</title></head>\r\n<body>\r\n<p>text</p>\r\n</body>\r\n</html>' \
   > "$work/page.htm"
 printf 'p { color: red }\n' > "$work/style.css"

@@ -42,12 +42,7 @@ if [ "${1:-}" = "--inside-display" ]; then
 fi
 
 program=$1
-shots=${2:-$(dirname "$program")/e2e}
-mkdir -p "$shots"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/private-home.sh"
 printf '<html>\r\n<body>\r\n\r\n</body>\r\n</html>' > "$work/page.htm"
 cp "$work/page.htm" "$work/page.orig"
 style=$'\xd1\xf2\xe8\xeb\xfc.css'
