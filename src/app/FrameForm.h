@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/FrameSettings.h"
+#include "commands/FontCommands.h"
 #include "common/FileSystem.h"
 #include "settings/Settings.h"
 
@@ -29,6 +30,9 @@ class TFrameForm {
 
   Settings settings;
   FrameChrome chrome;
+  // The frame's one colour dialog: every window's colour commands open it with the colour
+  // chosen last in any of them.
+  ColourDialogState ColorDialog1;
   // The document window the last document command acted on.
   TEditForm* EditForm = nullptr;
   bool FirstShowDone = false;

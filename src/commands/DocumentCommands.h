@@ -7,15 +7,13 @@ namespace lumbrix {
 
 class Dialogs;
 class TEditForm;
+struct ColourDialogState;
 struct Settings;
 
-// Runs a command of the context menus, the button menus, the style buttons, the font panel or
-// the CSS menu by its handler name; false when the document window has no such command (yet).
-// The colour commands, which need the frame's colour dialog, are run by their own functions.
+// Runs a command of the context menus, the button menus, the style buttons, the font panel, the
+// colour buttons, the CSS menu or "Lumbrix!" by its handler name; false when the document window
+// has no such command. The colour commands open the frame's one colour dialog, `colours`.
 bool RunEditFormCommand(TEditForm& form, const Settings& settings, Dialogs& dialogs,
-                        std::string_view handler);
-
-// Is the command built? The plain-text conversion ("Lumbrix!") comes with its own piece of work.
-bool EditFormCommandAvailable(std::string_view handler);
+                        ColourDialogState& colours, std::string_view handler);
 
 }  // namespace lumbrix

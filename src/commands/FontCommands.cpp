@@ -1,8 +1,10 @@
 #include "commands/FontCommands.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "commands/InsertionEngine.h"
+#include "common/CaseMap.h"
 #include "common/Colours.h"
 #include "common/Platform.h"
 #include "common/WinText.h"
@@ -93,6 +95,17 @@ bool FontColorMouseUp(TEditForm& form, Dialogs& dialogs, ColourDialogState& dial
   form.Font.FontColor = *colour;
   if (form.ViewChanged) form.ViewChanged();
   return true;
+}
+
+std::vector<std::string> FontNameItems(Fonts& fonts) {
+  std::vector<std::string> items = fonts.Families();
+  const auto caseless = [](const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return static_cast<unsigned char>(WinToLower(x)) < static_cast<unsigned char>(WinToLower(y));
+    });
+  };
+  std::stable_sort(items.begin(), items.end(), caseless);
+  return items;
 }
 
 std::span<const ButtonEntry> FontPanelControls() {

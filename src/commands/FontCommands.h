@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "commands/TagCommands.h"
 
 namespace lumbrix {
 
 class Dialogs;
+class Fonts;
 class TEditForm;
 struct FontPanel;
 
@@ -42,6 +44,10 @@ bool SpeedButton9Click(TEditForm& form, Dialogs& dialogs, ColourDialogState& dia
 bool SpeedButton10Click(TEditForm& form, Dialogs& dialogs, ColourDialogState& dialog);
 // A click on the swatch: a confirmed colour becomes the swatch's colour.
 bool FontColorMouseUp(TEditForm& form, Dialogs& dialogs, ColourDialogState& dialog);
+
+// The items of the face box: the installed families as the port lists them (the Cyrillic ones,
+// then the symbol ones), sorted without regard to case.
+std::vector<std::string> FontNameItems(Fonts& fonts);
 
 // The font panel's controls and the buttons beside it, for the window layer: name, the command
 // it runs, caption and hint (Windows-1251); the CSS button opens CSSPopupMenu.

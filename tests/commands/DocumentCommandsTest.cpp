@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/DocumentCommands.h"
+#include "commands/FontCommands.h"
 #include "common/MemoryPane.h"
 #include "document/EditForm.h"
 #include "settings/Settings.h"
@@ -9,35 +10,58 @@
 namespace lumbrix {
 namespace {
 
-TEST(EditFormCommands, CommentingAndTagCommandsRunAndTheConversionWaits) {
+struct Dispatch {
   Settings settings;
   testing::FakeDialogs dialogs;
+  ColourDialogState colours;
   MemoryPane code, plain;
-  TEditForm form(settings, dialogs, code, plain);
-  code.SetText("<p>");
-  code.SetSelection(0, 3);
-  EXPECT_TRUE(RunEditFormCommand(form, settings, dialogs, "CommentSel"));
-  EXPECT_EQ(code.Text(), "<!--<p>-->");
-  EXPECT_FALSE(EditFormCommandAvailable("InsLumbrix"));
-  EXPECT_FALSE(RunEditFormCommand(form, settings, dialogs, "InsLumbrix"));
-  EXPECT_FALSE(RunEditFormCommand(form, settings, dialogs, "NoSuchCommand"));
+  TEditForm form{settings, dialogs, code, plain};
+  bool run(std::string_view handler) {
+    return RunEditFormCommand(form, settings, dialogs, colours, handler);
+  }
+};
+
+// Every kind of command the document window's buttons and menus name reaches its code.
+TEST(EditFormCommands, EveryKindOfHandlerRunsOnTheCodePane) {
+  struct Case {
+    const char* handler;
+    const char* text;  // all selected before the command
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"CommentSel", "<p>", "<!--<p>-->"},
+      {"SetBold", "x", "<b>x</b>"},
+      {"ApplyFontClick", "x", "<font face=\"\" size=\"px\" color=\"#000000\">x</font>"},
+      {"ApplyCssClick", "x", "font-family:; font-size:px; color:#000000;x"},
+      {"zindex1Click", "x", "z-index:;"},
+      {"InsLumbrix", "x", "a&lt;b</p>\r\n"},
+  };
+  for (const Case& c : cases) {
+    Dispatch d;
+    d.plain.SetText("a<b");
+    d.code.SetText(c.text);
+    d.code.SetSelection(0, d.code.TextLength());
+    EXPECT_TRUE(d.run(c.handler)) << c.handler;
+    EXPECT_EQ(d.code.Text(), c.expected) << c.handler;
+  }
+  Dispatch d;
+  EXPECT_FALSE(d.run("NoSuchCommand"));
 }
 
-TEST(EditFormCommands, FontPanelButtonsAndCssItemsRun) {
-  Settings settings;
-  testing::FakeDialogs dialogs;
-  MemoryPane code, plain;
-  TEditForm form(settings, dialogs, code, plain);
-  code.SetText("x");
-  code.SetSelection(0, 1);
-  form.Font.CheckBox1 = form.Font.CheckBox3 = false;
-  EXPECT_TRUE(RunEditFormCommand(form, settings, dialogs, "ApplyFontClick"));
-  EXPECT_EQ(code.Text(), "<font size=\"px\">x</font>");
-  code.SetSelection(0, 0);
-  EXPECT_TRUE(RunEditFormCommand(form, settings, dialogs, "ApplyCssClick"));
-  EXPECT_TRUE(RunEditFormCommand(form, settings, dialogs, "zindex1Click"));
-  EXPECT_EQ(code.Text(),
-            "font-family:; font-size:px; color:#000000;z-index:;<font size=\"px\">x</font>");
+// The colour buttons and the swatch share the frame's one dialog: each opens it with the colour
+// chosen last, wherever that was.
+TEST(EditFormCommands, ColourCommandsShareOneDialog) {
+  Dispatch d;
+  d.dialogs.colorAnswers = {0x0000FF, 0x8000, 0xFF0000};
+  EXPECT_TRUE(d.run("SpeedButton9Click"));
+  EXPECT_TRUE(d.run("SpeedButton10Click"));
+  EXPECT_TRUE(d.run("FontColorMouseUp"));
+  EXPECT_EQ(d.code.Text(), "#ff0000008000");
+  EXPECT_EQ(d.form.Font.FontColor, 0xFF0000u);
+  EXPECT_EQ(d.dialogs.colorRequests, (std::vector<std::uint32_t>{0, 0x0000FF, 0x8000}));
+  // A cancelled dialog changes nothing.
+  EXPECT_TRUE(d.run("SpeedButton9Click"));
+  EXPECT_EQ(d.code.Text(), "#ff0000008000");
 }
 
 }  // namespace

@@ -6,10 +6,14 @@
 #include <vector>
 
 #include "commands/FontCommands.h"
+#include "common/Platform.h"
+#include "common/WinText.h"
 #include "document/DocumentFixture.h"
 
 namespace lumbrix {
 namespace {
+
+using namespace lumbrix::literals;
 
 class FontCommands : public testing::DocumentTest {
  protected:
@@ -152,6 +156,20 @@ TEST_F(FontCommands, SwatchTakesAConfirmedColourOnly) {
   EXPECT_EQ(Form().Font.FontColor, 0x0000FFu);
   EXPECT_EQ(dialogs.colorRequests, (std::vector<std::uint32_t>{0x00FF00, 0x0000FF}));
   EXPECT_EQ(code.UndoDepth(), 0u);
+}
+
+// The face box lists the port's families sorted without regard to case, Latin names before
+// Cyrillic ones as the code page orders them.
+TEST(FontNameItems, SortedWithoutRegardToCase) {
+  struct ListedFonts : Fonts {
+    std::vector<std::string> Families() override {
+      return {"Times", "arial", std::string("Шрифт"_w), "Symbol", std::string("Ариал"_w),
+              "Arial Black"};
+    }
+  } fonts;
+  EXPECT_EQ(FontNameItems(fonts),
+            (std::vector<std::string>{"arial", "Arial Black", "Symbol", "Times",
+                                      std::string("Ариал"_w), std::string("Шрифт"_w)}));
 }
 
 }  // namespace

@@ -248,7 +248,7 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TEditForm& FrameWindow::CreateDocument() {
-  auto* view = new EditFormView(form_.settings, form_.dialogs(), nullptr);
+  auto* view = new EditFormView(form_.settings, form_.dialogs(), form_.ColorDialog1, nullptr);
   auto* window = new DocumentSubWindow(view);
   // The smallest size holds the window's frame as well as its contents.
   window->setMinimumSize(SmallestDocumentSize());

@@ -44,6 +44,11 @@ constexpr CommandIconRow kIcons[] = {
     {"SetSup", "", "text-superscript"},
     {"TagsPopupMenu", "", "tags"},
     {"BrPopupMenu", "", "paragraph"},
+    {"InsLumbrix", "", "lumbrix-convert"},
+    {"ApplyFontClick", "", "font-apply"},
+    {"ApplyCssClick", "", "css-apply"},
+    {"SpeedButton9Click", "", "colour-hash"},
+    {"SpeedButton10Click", "", "colour-number"},
 };
 
 QString latin1(std::string_view s) {

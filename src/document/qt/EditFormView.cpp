@@ -2,7 +2,10 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -23,6 +26,7 @@
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/Encodings.h"
+#include "document/qt/FontPanelView.h"
 
 namespace lumbrix {
 
@@ -114,17 +118,19 @@ class DeferredPage : public QWidget {
 
 }  // namespace
 
-EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* parent)
+EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, ColourDialogState& colours,
+                           QWidget* parent)
     : QWidget(parent),
       settings_(settings),
       dialogs_(dialogs),
+      colours_(colours),
       code_(std::make_unique<CodePane>()),
       lumbrix_(std::make_unique<DeferredPane>([this]() -> TextPane& {
         buildPlainPane();
         return *plain_;
       })),
       tabs_(new PageTabs(this)),
-      plainPage_(new DeferredPage([this] { buildPlainPane(); })),
+      plainPage_(new DeferredPage([this] { lumbrix_->Built(); })),
       encodeType_(new QComboBox),
       lfcrType_(new QComboBox),
       translate_(new QToolButton),
@@ -159,15 +165,25 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   codeLayout->setContentsMargins(0, 0, 0, 0);
   codeLayout->setSpacing(2);
   codeLayout->addWidget(codeEdit, 1);
+  // Under the code pane: the style buttons and the file's boxes, below them the font panel.
+  auto* bottom = new QHBoxLayout;
+  bottom->setContentsMargins(2, 0, 2, 2);
+  auto* rows = new QVBoxLayout;
+  rows->setSpacing(1);
   auto* boxes = new QHBoxLayout;
-  boxes->setContentsMargins(2, 0, 2, 2);
+  boxes->setSpacing(2);
   auto* buttonRow = new QWidget;
   boxes->addWidget(buttonRow);
   boxes->addWidget(encodeType_);
   boxes->addWidget(lfcrType_);
   boxes->addWidget(translate_);
   boxes->addStretch(1);
-  codeLayout->addLayout(boxes);
+  auto* fontRow = new QHBoxLayout;
+  fontRow->setSpacing(1);
+  rows->addLayout(boxes);
+  rows->addLayout(fontRow);
+  bottom->addLayout(rows, 1);
+  codeLayout->addLayout(bottom);
 
   plainPage_->setObjectName(QStringLiteral("TabLumbrix"));
   auto* plainLayout = new QVBoxLayout(plainPage_);
@@ -186,6 +202,32 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   // The form has switched wrapping on; the lines are measured when the pane is first seen.
   new WrapWhenSeen(codeEdit);
   buildCommands(buttonRow);
+  fontPanel_ = std::make_unique<FontPanelView>(
+      *form_, codePage, [this](std::string_view handler) { runCommand(handler); });
+  fontRow->addWidget(fontPanel_->group());
+  for (QWidget* w : fontPanel_->besideGroup()) fontRow->addWidget(w);
+  fontRow->addStretch(1);
+
+  // "Lumbrix!": the plain text of the other page, converted, in place of the selection. It sits
+  // at the end of the page tabs, beside the tab of the text it takes, while the code page is
+  // shown: the two rows under the code pane are as wide as the smallest window allows.
+  auto* doLumbrix = new QToolButton(tabs_);
+  tabs_->setCornerWidget(doLumbrix, Qt::BottomRightCorner);
+  doLumbrix->setObjectName(QStringLiteral("DoLumbrix"));
+  doLumbrix->setText(QStringLiteral("Lumbrix!"));
+  doLumbrix->setToolTip(QStringLiteral("Вставить текст из Lumbrixера"));
+  doLumbrix->setStatusTip(doLumbrix->toolTip());
+  doLumbrix->setAccessibleDescription(doLumbrix->toolTip());
+  doLumbrix->setIcon(CommandIcon("InsLumbrix"));
+  doLumbrix->setIconSize(QSize(16, 16));
+  doLumbrix->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  doLumbrix->setAutoRaise(true);
+  doLumbrix->setFocusPolicy(Qt::NoFocus);
+  QFont boldFont = doLumbrix->font();
+  boldFont.setBold(true);
+  doLumbrix->setFont(boldFont);
+  connect(doLumbrix, &QToolButton::clicked, this, [this] { runCommand("InsLumbrix"); });
+
   form_->ViewChanged = [this] { render(); };
 
   syntaxTimer_->setObjectName(QStringLiteral("SyntaxTimer"));
@@ -193,7 +235,8 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   connect(code_.get(), &CodePane::textChanged, this, [this] { form_->CodeEditorChange(); });
   connect(syntaxTimer_, &QTimer::timeout, this, [this] { form_->SyntaxTimerTimer(); });
 
-  connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+  connect(tabs_, &QTabWidget::currentChanged, this, [this, doLumbrix](int index) {
+    doLumbrix->setVisible(index == kCodeTab);
     form_->ActiveTab =
         index == kLumbrixTab ? TEditForm::PageTab::Lumbrix : TEditForm::PageTab::Code;
   });
@@ -240,8 +283,55 @@ void EditFormView::buildPlainPane() {
             lumbrixPopupMenu()->exec(plainEdit->mapToGlobal(at));
           });
   plainPage_->layout()->addWidget(plainEdit);
+  plainPage_->layout()->addWidget(buildConversionControls());
   // A page already on screen shows what is added to it at once.
   if (plainPage_->isVisible()) plainEdit->show();
+}
+
+// Under the plain-text pane: the two options and the mode selector of the conversion. They
+// keep their state in the form for the window's life.
+QWidget* EditFormView::buildConversionControls() {
+  auto* row = new QWidget;
+  row->setObjectName(QStringLiteral("LumbrixControls"));
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(2, 0, 2, 2);
+  auto option = [&](const char* name, const QString& caption, bool on, bool TEditForm::*field) {
+    auto* box = new QCheckBox(caption, row);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(on);
+    box->setFocusPolicy(Qt::NoFocus);
+    connect(box, &QCheckBox::toggled, this, [this, field](bool checked) { (*form_).*field = checked; });
+    layout->addWidget(box);
+  };
+  option("AllowTags", QStringLiteral("Разрешить теги"), form_->AllowTags, &TEditForm::AllowTags);
+  option("WithNobr", QStringLiteral("Запрет на автоперенос"), form_->WithNobr,
+         &TEditForm::WithNobr);
+  layout->addStretch(1);
+  // The mode selector: two buttons of which exactly one is down.
+  auto* modes = new QWidget(row);
+  modes->setObjectName(QStringLiteral("TabControl1"));
+  modes->setAccessibleName(QStringLiteral("Режим преобразования"));
+  auto* modesLayout = new QHBoxLayout(modes);
+  modesLayout->setContentsMargins(0, 0, 0, 0);
+  modesLayout->setSpacing(0);
+  auto* group = new QButtonGroup(modes);
+  group->setExclusive(true);
+  const QString captions[] = {QStringLiteral("Разрывы_и_отступы"),
+                              QStringLiteral("Абзацы_и_заголовки")};
+  for (int i = 0; i < 2; ++i) {
+    auto* b = new QToolButton(modes);
+    b->setObjectName(QStringLiteral("TabControl1Mode%1").arg(i));
+    b->setText(captions[i]);
+    b->setCheckable(true);
+    b->setChecked(form_->TabControl1Index == i);
+    b->setFocusPolicy(Qt::NoFocus);
+    group->addButton(b, i);
+    modesLayout->addWidget(b);
+  }
+  connect(group, &QButtonGroup::idClicked, this,
+          [this](int index) { form_->TabControl1Index = index; });
+  layout->addWidget(modes);
+  return row;
 }
 
 namespace {
@@ -301,10 +391,6 @@ void EditFormView::ensureMenus() const {
   tagsPopup_->setObjectName(QStringLiteral("TagsPopupMenu"));
   brPopup_ = buildMenu(BrPopupMenu(), kBrPopupHelpContext, self, run);
   brPopup_->setObjectName(QStringLiteral("BrPopupMenu"));
-  for (QMenu* m : {codePopup_, lumbrixPopup_, tagsPopup_, brPopup_})
-    for (QAction* a : m->findChildren<QAction*>())
-      if (!a->objectName().isEmpty())
-        a->setEnabled(EditFormCommandAvailable(FromQString(a->objectName())));
 }
 
 void EditFormView::buildCommands(QWidget* buttonRow) {
@@ -353,7 +439,7 @@ QToolButton* EditFormView::button(const QString& name) const {
 }
 
 void EditFormView::runCommand(std::string_view handler) {
-  RunEditFormCommand(*form_, settings_, dialogs_, handler);
+  RunEditFormCommand(*form_, settings_, dialogs_, colours_, handler);
 }
 
 int EditFormView::helpContext() const {
@@ -388,6 +474,7 @@ void EditFormView::render() {
     appliedFont_ = font;
   }
   for (QToolButton* b : formatButtons_) b->setVisible(f.Groups.format);
+  if (fontPanel_) fontPanel_->render();
   const QString caption = ToQString(f.Caption);
   if (windowTitle() != caption) {
     setWindowTitle(caption);

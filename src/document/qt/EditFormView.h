@@ -19,7 +19,9 @@ namespace lumbrix {
 class CodePane;
 class DeferredPane;
 class Dialogs;
+class FontPanelView;
 class PlainPane;
+struct ColourDialogState;
 class TEditForm;
 struct Settings;
 
@@ -27,7 +29,9 @@ class EditFormView : public QWidget {
   Q_OBJECT
 
  public:
-  EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* parent = nullptr);
+  // `colours` is the frame's one colour dialog, shared by every window.
+  EditFormView(const Settings& settings, Dialogs& dialogs, ColourDialogState& colours,
+               QWidget* parent = nullptr);
   ~EditFormView() override;
 
   TEditForm& form() { return *form_; }
@@ -54,6 +58,7 @@ class EditFormView : public QWidget {
   QMenu* tagsPopupMenu() const { return ensureMenus(), tagsPopup_; }
   QMenu* brPopupMenu() const { return ensureMenus(), brPopup_; }
   QToolButton* button(const QString& name) const;
+  FontPanelView& fontPanel() { return *fontPanel_; }
 
  signals:
   void captionChanged(const QString& caption);
@@ -61,6 +66,7 @@ class EditFormView : public QWidget {
  private:
   const Settings& settings_;
   Dialogs& dialogs_;
+  ColourDialogState& colours_;
   std::unique_ptr<CodePane> code_;
   // The "Lumbrix-er" tab's pane is built when the tab is first shown or a command first needs
   // it: most windows never show it. Until then the form sees the deferred pane's empty state.
@@ -74,6 +80,7 @@ class EditFormView : public QWidget {
   QToolButton* translate_;
   void buildCommands(QWidget* buttonRow);
   void buildPlainPane();
+  QWidget* buildConversionControls();
   void ensureMenus() const;
 
   mutable QMenu* codePopup_ = nullptr;
@@ -81,6 +88,7 @@ class EditFormView : public QWidget {
   mutable QMenu* tagsPopup_ = nullptr;
   mutable QMenu* brPopup_ = nullptr;
   QList<QToolButton*> formatButtons_;
+  std::unique_ptr<FontPanelView> fontPanel_;
   QFont appliedFont_;
   QTimer* syntaxTimer_;
 };

@@ -89,8 +89,7 @@ TEST(DocumentMenus, CodePaneContextMenuCensus) {
   EXPECT_EQ(v.lumbrixPopupMenu()->property("helpContext").toInt(), 2000);
   EXPECT_EQ(v.tagsPopupMenu()->property("helpContext").toInt(), 2002);
   EXPECT_EQ(v.brPopupMenu()->property("helpContext").toInt(), 2003);
-  // The conversion item comes with the plain-text converter.
-  EXPECT_FALSE(v.codePopupMenu()->findChild<QAction*>(QStringLiteral("InsLumbrix"))->isEnabled());
+  EXPECT_TRUE(v.codePopupMenu()->findChild<QAction*>(QStringLiteral("InsLumbrix"))->isEnabled());
 }
 
 TEST(DocumentMenus, PlainPaneMenuHasItsOwnWords) {
