@@ -27,6 +27,7 @@
 #include "document/EditForm.h"
 #include "document/Encodings.h"
 #include "document/qt/FontPanelView.h"
+#include "document/qt/TableMenu.h"
 
 namespace lumbrix {
 
@@ -334,62 +335,22 @@ QWidget* EditFormView::buildConversionControls() {
   return row;
 }
 
-namespace {
-
-// Builds a menu from one of the command tables; every item runs its handler through `run`.
-template <typename Entry, typename Run>
-QMenu* buildMenu(std::span<const Entry> entries, int helpContext, QWidget* parent, Run run) {
-  auto* menu = new QMenu(parent);
-  menu->setProperty("helpContext", helpContext);
-  QList<QMenu*> open{menu};  // the submenus that are being filled, innermost last
-  for (const Entry& e : entries) {
-    QMenu* target = open.last();
-    switch (e.kind) {
-      case MenuKind::Menu:
-        break;
-      case MenuKind::Submenu: {
-        QMenu* sub = target->addMenu(ToQString(e.caption));
-        sub->setProperty("helpContext", helpContext);
-        sub->menuAction()->setStatusTip(ToQString(e.hint));
-        sub->menuAction()->setToolTip(ToQString(e.hint));
-        open << sub;
-        break;
-      }
-      case MenuKind::EndSubmenu:
-        if (open.size() > 1) open.removeLast();
-        break;
-      case MenuKind::Separator:
-        target->addSeparator();
-        break;
-      case MenuKind::Item: {
-        QAction* a = target->addAction(ToQString(e.caption));
-        const QString handler = ToQString(e.handler);
-        a->setObjectName(handler);
-        a->setStatusTip(ToQString(e.hint));
-        QObject::connect(a, &QAction::triggered, parent, [run, handler] { run(handler); });
-        break;
-      }
-    }
-  }
-  menu->setToolTipsVisible(true);
-  return menu;
-}
-
-}  // namespace
-
 // The four menus hold a few hundred items; a window builds them when one is first wanted, so
 // that opening many files stays quick and small.
 void EditFormView::ensureMenus() const {
   if (codePopup_) return;
   auto* self = const_cast<EditFormView*>(this);
-  auto run = [self](const QString& handler) { self->runCommand(FromQString(handler)); };
-  codePopup_ = buildMenu(CodePopupMenu(), kCodePopupHelpContext, self, run);
+  auto run = [self](const std::string& handler) { self->runCommand(handler); };
+  auto buildMenu = [self, run](std::span<const auto> entries, int helpContext) {
+    return BuildTableMenu(entries, helpContext, self, [](const auto& e) { return e.handler; }, run);
+  };
+  codePopup_ = buildMenu(CodePopupMenu(), kCodePopupHelpContext);
   codePopup_->setObjectName(QStringLiteral("CodePopupMenu"));
-  lumbrixPopup_ = buildMenu(LumbrixPopupMenu(), kLumbrixPopupHelpContext, self, run);
+  lumbrixPopup_ = buildMenu(LumbrixPopupMenu(), kLumbrixPopupHelpContext);
   lumbrixPopup_->setObjectName(QStringLiteral("LumbrixPopupMenu"));
-  tagsPopup_ = buildMenu(TagsPopupMenu(), kTagsPopupHelpContext, self, run);
+  tagsPopup_ = buildMenu(TagsPopupMenu(), kTagsPopupHelpContext);
   tagsPopup_->setObjectName(QStringLiteral("TagsPopupMenu"));
-  brPopup_ = buildMenu(BrPopupMenu(), kBrPopupHelpContext, self, run);
+  brPopup_ = buildMenu(BrPopupMenu(), kBrPopupHelpContext);
   brPopup_->setObjectName(QStringLiteral("BrPopupMenu"));
 }
 

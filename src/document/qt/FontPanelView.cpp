@@ -16,6 +16,7 @@
 #include "common/qt/QtFonts.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
+#include "document/qt/TableMenu.h"
 
 namespace lumbrix {
 
@@ -220,40 +221,9 @@ void FontPanelView::fillFontNames() {
 
 QMenu* FontPanelView::cssMenu() {
   if (cssMenu_) return cssMenu_;
-  cssMenu_ = new QMenu(group_->parentWidget());
+  cssMenu_ = BuildTableMenu(CSSPopupMenu(), kCssPopupHelpContext, group_->parentWidget(),
+                            CssHandlerName, [this](const std::string& handler) { run_(handler); });
   cssMenu_->setObjectName(QStringLiteral("CSSPopupMenu"));
-  cssMenu_->setProperty("helpContext", kCssPopupHelpContext);
-  cssMenu_->setToolTipsVisible(true);
-  QList<QMenu*> open{cssMenu_};  // the submenus being filled, innermost last
-  for (const CssMenuEntry& e : CSSPopupMenu()) {
-    QMenu* target = open.last();
-    switch (e.kind) {
-      case MenuKind::Menu:
-        break;
-      case MenuKind::Submenu: {
-        QMenu* sub = target->addMenu(ToQString(e.caption));
-        sub->setProperty("helpContext", kCssPopupHelpContext);
-        sub->setToolTipsVisible(true);
-        open << sub;
-        break;
-      }
-      case MenuKind::EndSubmenu:
-        if (open.size() > 1) open.removeLast();
-        break;
-      case MenuKind::Separator:
-        target->addSeparator();
-        break;
-      case MenuKind::Item: {
-        QAction* a = target->addAction(ToQString(e.caption));
-        const std::string handler = CssHandlerName(e);
-        a->setObjectName(ToQString(handler));
-        a->setStatusTip(ToQString(e.hint));
-        a->setToolTip(ToQString(e.hint));
-        QObject::connect(a, &QAction::triggered, group_, [this, handler] { run_(handler); });
-        break;
-      }
-    }
-  }
   return cssMenu_;
 }
 

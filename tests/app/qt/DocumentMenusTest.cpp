@@ -39,11 +39,6 @@ QString describe(const QMenu* menu, int depth = 0) {
   return out;
 }
 
-EditFormView& openDocument(FrameFixture& f, const std::string& path) {
-  f.frame->form().OpenCommandLine({path});
-  return *f.frame->viewOf(*f.frame->Documents().back());
-}
-
 const char* const kCodePopup = R"(Отменить | Отменить последнюю операцию в редакторе кода
 -
 Вырезать | Вырезать в буфер

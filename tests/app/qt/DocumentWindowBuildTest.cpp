@@ -21,11 +21,6 @@ namespace {
 
 using lumbrix::testing::TempDir;
 
-EditFormView& openDocument(FrameFixture& f, const std::string& path) {
-  f.frame->form().OpenCommandLine({path});
-  return *f.frame->viewOf(*f.frame->Documents().back());
-}
-
 std::string longPage() {
   std::string text = "<html>\r\n<body>\r\n";
   for (int i = 0; i < 300; ++i)

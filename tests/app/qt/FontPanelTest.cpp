@@ -25,11 +25,6 @@ namespace {
 
 using lumbrix::testing::TempDir;
 
-EditFormView& openDocument(FrameFixture& f, const std::string& path) {
-  f.frame->form().OpenCommandLine({path});
-  return *f.frame->viewOf(*f.frame->Documents().back());
-}
-
 QString line(const QWidget* w) {
   QString text;
   if (auto* b = qobject_cast<const QAbstractButton*>(w)) text = b->text();

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/qt/FrameWindow.h"
+#include "document/qt/EditFormView.h"
 #include "common/Platform.h"
 #include "settings/MemoryRegistry.h"
 #include "support/FakeDialogs.h"
@@ -33,5 +34,11 @@ struct FrameFixture {
     }
   }
 };
+
+// Opens a file as the command line would and returns its window.
+inline EditFormView& openDocument(FrameFixture& f, const std::string& path) {
+  f.frame->form().OpenCommandLine({path});
+  return *f.frame->viewOf(*f.frame->Documents().back());
+}
 
 }  // namespace lumbrix
