@@ -197,6 +197,8 @@ const FrameCommand kFrameCommands[] = {
     {"N53Click", nullptr, [](TFrameForm&, TEditForm& f) { N53Click(f); }},
     {"N54Click", nullptr, [](TFrameForm&, TEditForm& f) { N54Click(f); }},
     {"N73Click", nullptr, [](TFrameForm&, TEditForm& f) { N73Click(f); }},
+    {"CreateFile", [](TFrameForm& t) { t.CreateFile(); }},
+    {"PreviewInBrow", [](TFrameForm& t) { t.PreviewInBrow(); }},
 };
 
 const FrameCommand* findFrameCommand(std::string_view handler) {
@@ -208,10 +210,12 @@ const FrameCommand* findFrameCommand(std::string_view handler) {
 }  // namespace
 
 bool TFrameForm::HasCommand(std::string_view handler) {
-  return findFrameCommand(handler) != nullptr || FindSymbolCommand(handler) != nullptr;
+  return findFrameCommand(handler) != nullptr || FindSymbolCommand(handler) != nullptr ||
+         IsWebLink(handler);
 }
 
 bool TFrameForm::Execute(std::string_view handler) {
+  if (OpenWebLink(handler)) return true;
   if (const SymbolCommand* s = FindSymbolCommand(handler)) {
     if (s->close)
       QuoteSelection(s->open, s->close);

@@ -20,7 +20,9 @@ class Dialogs;
 class DocumentWindows;
 class Help;
 class Registry;
+class Shell;
 class ShortDate;
+class TCreateFileForm;
 class TEditForm;
 
 class TFrameForm {
@@ -39,6 +41,20 @@ class TFrameForm {
 
   // Called when FrameChrome changed, so that the window shows it.
   std::function<void()> ChromeChanged;
+
+  // The shell that opens files and addresses in the desktop's programs.
+  void UseShell(Shell& shell) { shell_ = &shell; }
+  // Where the templates lie, and the window layer's modal "Создание из шаблона".
+  std::string TemplateFolder;
+  std::function<void(TCreateFileForm&)> ShowCreateFileForm;
+
+  // "Созд&ать...": a new document from the template chosen in the dialog.
+  void CreateFile();
+  // "Просмотр": the active document saved and opened in the browser.
+  void PreviewInBrow();
+  // The items of "&Интернет": the program's own pages in the help window, the rest through the
+  // shell at the address their hint gives. False for a handler that is no such item.
+  bool OpenWebLink(std::string_view handler);
 
   // The first paint loads the settings, applies them and opens the command-line files; later
   // paints do nothing. Returns true when it did the work.
@@ -82,7 +98,11 @@ class TFrameForm {
   Help& help_;
   DocumentWindows& windows_;
   ShortDate& date_;
+  Shell* shell_ = nullptr;
 };
+
+// Is the handler one of the web link items of the menu "&Интернет"?
+bool IsWebLink(std::string_view handler);
 
 // The Open dialog: title, filters and options.
 FileDialogRequest OpenDialogRequest();

@@ -53,7 +53,9 @@ class TextPane {
 };
 
 enum class MsgIcon { None, Stop, Exclamation, Question, Information };
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoNoFirst: "Да" and "Нет" with "Нет" the default button, for a question whose safe answer
+// is no.
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoNoFirst };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 // A file dialog's request. Filters are "caption|pattern;pattern", indexes start at 1

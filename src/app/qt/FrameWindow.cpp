@@ -27,6 +27,8 @@
 #include "document/qt/QtShortDate.h"
 #include "search/GoToForm.h"
 #include "search/qt/GoToFormView.h"
+#include "templates/Templates.h"
+#include "templates/qt/CreateFileView.h"
 
 namespace lumbrix {
 
@@ -127,6 +129,11 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
   label1_->move(50, 50);
 
   form_.ChromeChanged = [this] { applyChrome(); };
+  form_.TemplateFolder = FromQString(CreateFileView::FindTemplateFolder());
+  form_.ShowCreateFileForm = [this](TCreateFileForm& dialog) {
+    if (!createFileView_) createFileView_ = std::make_unique<CreateFileView>(help_, this);
+    createFileView_->run(dialog);
+  };
   // F1 anywhere in the program, the document windows' menus included, asks for help here.
   qApp->installEventFilter(this);
   resize(1024, 768);

@@ -18,6 +18,7 @@ namespace lumbrix {
 
 class Dialogs;
 class EditFormView;
+class CreateFileView;
 class GoToFormView;
 class TGoToForm;
 class FrameActions;
@@ -89,6 +90,8 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   // members go and long before Qt would delete it as a child of the frame.
   std::unique_ptr<TGoToForm> goTo_;
   std::unique_ptr<GoToFormView> goToView_;
+  // "Создание из шаблона", made when first asked for.
+  std::unique_ptr<CreateFileView> createFileView_;
   bool closing_ = false;
 };
 

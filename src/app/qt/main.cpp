@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
 #endif
 
     lumbrix::FrameWindow frame(dialogs, registry, help, arguments);
+    frame.form().UseShell(shell);
     dialogs.setParent(&frame);
     help.setOwner(&frame);
     lumbrix::TAboutBox about(shell);

@@ -53,6 +53,8 @@ ButtonSet buttonSet(MsgButtons buttons) {
     case MsgButtons::YesNoCancel:
       return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes,
               QMessageBox::Cancel};
+    case MsgButtons::YesNoNoFirst:
+      return {QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No};
   }
   return {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok};
 }

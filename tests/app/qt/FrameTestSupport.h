@@ -19,11 +19,13 @@ struct FrameFixture {
   testing::FakeDialogs dialogs;
   testing::MemoryRegistry registry;
   testing::RecordingHelp help;
+  testing::RecordingShell shell;
   std::unique_ptr<FrameWindow> frame;
 
   // The command-line arguments as the system's bytes.
   explicit FrameFixture(std::vector<std::string> arguments = {}) {
     frame = std::make_unique<FrameWindow>(dialogs, registry, help, std::move(arguments));
+    frame->form().UseShell(shell);
   }
   // Shows the frame and lets its first paint run.
   void firstShow() {
