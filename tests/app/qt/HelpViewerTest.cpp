@@ -18,7 +18,7 @@ namespace {
 
 // The context numbers the windows ask for.
 constexpr int kContexts[] = {1,    2,    3,    1000, 1001, 1002, 1003,
-                             1004, 1005, 1006, 2000, 2001, 2002, 2003};
+                             1004, 1005, 1006, 2000, 2001, 2002, 2003, 50};
 
 TEST(HelpPages, EveryContextHasAPageInUtf8AndEveryLinkArrives) {
   HelpViewer help;
