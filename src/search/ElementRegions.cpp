@@ -9,11 +9,16 @@ using namespace literals;
 
 namespace {
 
+// Every place of a pattern that begins with "<", found from one "<" to the next: a page has far
+// fewer of them than characters.
 std::vector<int> occurrences(std::string_view text, std::string_view pattern, int limit) {
   std::vector<int> at;
-  for (int p = FindText(text, pattern, 0, -1, false, false); p >= 0 && p < limit;
-       p = FindText(text, pattern, p + 1, -1, false, false))
-    at.push_back(p);
+  const int length = static_cast<int>(pattern.size());
+  for (std::size_t lt = text.find('<');
+       lt != std::string_view::npos && static_cast<int>(lt) < limit; lt = text.find('<', lt + 1)) {
+    const int p = static_cast<int>(lt);
+    if (FindText(text, pattern, p, length, false, false) == p) at.push_back(p);
+  }
   return at;
 }
 
