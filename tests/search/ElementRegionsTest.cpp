@@ -54,23 +54,5 @@ TEST_F(ElementSpansTest, AnswersAsInsideElementAtEveryPosition) {
   }
 }
 
-TEST(RegionFilter, ActiveObjectsNeedAllThreeElementsAndScriptsCanBeLeftOut) {
-  const std::string text =
-      "<object><applet>1<embed>2</embed></applet></object><object><embed>3</embed></object>"
-      "<script>4</script>5";
-  const auto at = [&](char c) { return static_cast<int>(text.find(c)); };
-  RegionFilter objects(text, 10, false);
-  EXPECT_FALSE(objects.Accepts(at('1')));
-  EXPECT_TRUE(objects.Accepts(at('2')));
-  EXPECT_FALSE(objects.Accepts(at('3')));
-
-  RegionFilter everywhereButScripts(text, kWhereWholeFile, true);
-  EXPECT_TRUE(everywhereButScripts.Accepts(at('3')));
-  EXPECT_FALSE(everywhereButScripts.Accepts(at('4')));
-  EXPECT_TRUE(everywhereButScripts.Accepts(at('5')));
-  RegionFilter selection(text, kWhereSelection, false);
-  EXPECT_TRUE(selection.Accepts(at('4')));
-}
-
 }  // namespace
 }  // namespace lumbrix
