@@ -70,6 +70,7 @@ constexpr MenuEntry kMainMenu[] = {
     {K::Item, "N78Click", "Строка номер..."_w, "Ctrl+L", "Перейти к определённой строке"_w},
     {K::Submenu, "", "Поиск"_w, "", ""},
     {K::Item, "Find", "Найти..."_w, "Ctrl+F", ""},
+    {K::Item, "Replace", "Заменить..."_w, "Ctrl+H", ""},
     {K::EndSubmenu},
 
     {K::Menu, "", "С&имволы"_w, "", "Вставка некоторых трудно вставляемых символов"_w, 1003},
@@ -189,6 +190,8 @@ constexpr ToolEntry kToolBar[] = {
     {"EditSelectAll", "Выделить всё"_w},
     {"", ""},
     {"GoTo", "Перейти..."_w},
+    {"Find", "Найти..."_w},
+    {"Replace", "Заменить..."_w},
     {"", ""},
     {"IndentBlock", "Увеличить отступ"_w},
     {"UnindentBlock", "Уменьшить отступ"_w},

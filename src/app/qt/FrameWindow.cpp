@@ -21,11 +21,14 @@
 #include "common/Platform.h"
 #include "common/qt/CodePane.h"
 #include "common/qt/CommandIcons.h"
+#include "common/qt/QtDialogs.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
 #include "document/qt/QtShortDate.h"
+#include "search/FindForm.h"
 #include "search/GoToForm.h"
+#include "search/qt/FindFormView.h"
 #include "search/qt/GoToFormView.h"
 #include "templates/Templates.h"
 #include "templates/qt/CreateFileView.h"
@@ -80,7 +83,8 @@ bool menuOwnsKey(const QMenu* menu, const QKeySequence& key) {
 bool isWindowCommand(const QString& handler) {
   return handler.startsWith(QLatin1String("Window")) || handler == QLatin1String("Quit") ||
          handler == QLatin1String("N11Click") || handler == QLatin1String("GoTo") ||
-         handler == QLatin1String("N78Click");
+         handler == QLatin1String("N78Click") || handler == QLatin1String("Find") ||
+         handler == QLatin1String("Replace");
 }
 
 }  // namespace
@@ -241,6 +245,8 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
       const QVariant own = menu->property("helpContext");
       context =
           own.isValid() ? own.toInt() : actions_->menuHelpContexts().value(menu, kFrameHelpContext);
+    } else if (findView_ && widget->window() == findView_.get()) {
+      context = FindFormView::kHelpContext;
     } else if (TEditForm* active = ActiveDocument()) {
       if (EditFormView* view = viewOf(*active);
           view && view->isAncestorOf(QApplication::focusWidget()))
@@ -276,6 +282,10 @@ TEditForm& FrameWindow::CreateDocument() {
     window->move(PlaceInside(window->geometry(), mdi_->viewport()->rect()).topLeft());
   }
   mdi_->setActiveSubWindow(window);
+  // A document window that goes hides the find dialog; its fields stay for the next opening.
+  connect(window, &QObject::destroyed, this, [this] {
+    if (findView_) findView_->HideDialog();
+  });
   return view->form();
 }
 
@@ -333,6 +343,8 @@ void FrameWindow::runWindowCommand(const QString& h) {
       form_.EditForm = document;
       goToView_->Execute(*document, h == QLatin1String("N78Click"));
     }
+  } else if (h == QLatin1String("Find") || h == QLatin1String("Replace")) {
+    openFindDialog(h == QLatin1String("Replace"));
   } else if (h == QLatin1String("WindowCascade1")) {
     mdi_->cascadeSubWindows();
   } else if (h == QLatin1String("WindowTileHorizontal1")) {
@@ -346,6 +358,34 @@ void FrameWindow::runWindowCommand(const QString& h) {
   } else if (h == QLatin1String("WindowClose1")) {
     mdi_->closeActiveSubWindow();
   }
+}
+
+void FrameWindow::openFindDialog(bool replace) {
+  if (!find_) {
+    Dialogs* dialogs = &form_.dialogs();
+    if (dynamic_cast<QtDialogs*>(dialogs)) {
+      findDialogs_ = std::make_unique<QtDialogs>();
+      dialogs = findDialogs_.get();
+    }
+    find_ = std::make_unique<TFindForm>(*dialogs);
+    find_->ActiveDocument = [this] {
+      TEditForm* document = ActiveDocument();
+      if (document) form_.EditForm = document;
+      return document;
+    };
+    findView_ = std::make_unique<FindFormView>(*find_, this);
+    if (findDialogs_) static_cast<QtDialogs*>(findDialogs_.get())->setParent(findView_.get());
+  }
+  if (replace)
+    find_->ReplaceExecute();
+  else
+    find_->FindExecute();
+}
+
+bool FrameWindow::hideFindDialog() {
+  if (!findView_ || !findView_->IsShown()) return false;
+  findView_->HideDialog();
+  return true;
 }
 
 // Minimised windows keep their places; the others share the client area.

@@ -21,6 +21,8 @@ class EditFormView;
 class CreateFileView;
 class GoToFormView;
 class TGoToForm;
+class FindFormView;
+class TFindForm;
 class FrameActions;
 class Help;
 class Registry;
@@ -45,6 +47,11 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   QMdiArea* mdiArea() const { return mdi_; }
   FrameActions& actions() const { return *actions_; }
   GoToFormView* goToView() const { return goToView_.get(); }
+  // The find dialog, made by the first `Find` or `Replace` command; nothing before that.
+  FindFormView* findView() const { return findView_.get(); }
+  // Esc in a code pane: hides the find dialog, keeping its fields, when it exists and is shown.
+  // Returns whether it did; when it did not, the key closes the document window instead.
+  bool hideFindDialog();
   QLabel* label1() const { return label1_; }
   // Runs a command of a menu item or tool button by its handler name.
   void run(const QString& handler);
@@ -74,6 +81,7 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   void applyChrome();
   void layoutLabel1();
   void runWindowCommand(const QString& handler);
+  void openFindDialog(bool replace);
   void fillWindowMenu();
   void tile(Qt::Orientation orientation);
   void arrangeMinimized();
@@ -92,6 +100,11 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   std::unique_ptr<GoToFormView> goToView_;
   // "Создание из шаблона", made when first asked for.
   std::unique_ptr<CreateFileView> createFileView_;
+  // The find dialog, made on first use and kept until the frame goes; its messages are shown
+  // over it (it stays on top), by dialogs of its own when the frame's are the real ones.
+  std::unique_ptr<Dialogs> findDialogs_;
+  std::unique_ptr<TFindForm> find_;
+  std::unique_ptr<FindFormView> findView_;
   bool closing_ = false;
 };
 

@@ -21,6 +21,7 @@ constexpr CommandIconRow kIcons[] = {
     {"EditSelectAll", "edit-select-all", "edit-select-all"},
     {"GoTo", "go-jump", "go-jump"},
     {"Find", "edit-find", "edit-find"},
+    {"Replace", "edit-find-replace", "edit-find-replace"},
     {"IndentBlock", "format-indent-more", "format-indent-more"},
     {"UnindentBlock", "format-indent-less", "format-indent-less"},
     {"N34Click", "", "quotes"},  // the tool button "Две кавычки"

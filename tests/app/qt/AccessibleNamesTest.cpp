@@ -24,6 +24,7 @@
 #include "common/qt/PlainPane.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
+#include "search/qt/FindFormView.h"
 #include "search/qt/GoToFormView.h"
 #include "support/TempDir.h"
 
@@ -98,6 +99,14 @@ TEST(AccessibleNames, DialogsAndTheHelpWindowAreNamed) {
   EXPECT_EQ(accessibleName(goTo), QStringLiteral("Перейти"));
   EXPECT_EQ(nameless(goTo), QStringList());
   goTo->hide();
+
+  // The find dialog in its replace mode, where every control is shown.
+  f.frame->run(QStringLiteral("Replace"));
+  FindFormView* find = f.frame->findView();
+  ASSERT_NE(find, nullptr);
+  EXPECT_EQ(accessibleName(find), QStringLiteral("Заменить"));
+  EXPECT_EQ(nameless(find), QStringList());
+  find->HideDialog();
 
   testing::RecordingShell shell;
   TAboutBox about(shell);

@@ -55,9 +55,12 @@ SpeedButton9 | Цвет --> #номер | Цвет --> #номер
 SpeedButton10 | Цвет --> номер | Цвет --> номер
 SpeedButtonCSS | CSS | Атрибуты и классы
 )"));
-  for (QWidget* w : panel.besideGroup())
-    if (auto* b = qobject_cast<QToolButton*>(w); b && b->objectName() != "SpeedButtonCSS")
+  for (QWidget* w : panel.besideGroup()) {
+    auto* b = qobject_cast<QToolButton*>(w);
+    if (b && b->objectName() != "SpeedButtonCSS") {
       EXPECT_FALSE(b->icon().isNull()) << b->objectName().toStdString();
+    }
+  }
 
   QStringList sizes;
   for (int i = 0; i < panel.fontSize()->count(); ++i) sizes << panel.fontSize()->itemText(i);

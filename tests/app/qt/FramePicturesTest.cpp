@@ -58,7 +58,7 @@ TEST(FramePictures, EveryToolButtonShowsAPictureAndAllHaveOneSize) {
     EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
     sizes.insert(QStringLiteral("%1x%2").arg(button->width()).arg(button->height()));
   }
-  EXPECT_EQ(buttons, 23);
+  EXPECT_EQ(buttons, 25);
   EXPECT_EQ(sizes.size(), 1) << sizes.values().join(u' ').toStdString();
 }
 
