@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/FrameSettings.h"
+#include "commands/FontCommands.h"
 #include "common/FileSystem.h"
 #include "settings/Settings.h"
 
@@ -32,6 +33,8 @@ class TFrameForm {
   // The document window the last document command acted on.
   TEditForm* EditForm = nullptr;
   bool FirstShowDone = false;
+  // The frame's colour dialog: every window that asks for a colour opens it on the last one.
+  ColourDialogState ColourDialog;
 
   // Called when FrameChrome changed, so that the window shows it.
   std::function<void()> ChromeChanged;

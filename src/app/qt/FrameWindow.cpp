@@ -21,12 +21,15 @@
 #include "common/Platform.h"
 #include "common/qt/CodePane.h"
 #include "common/qt/CommandIcons.h"
+#include "common/qt/QtFonts.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
 #include "document/qt/QtShortDate.h"
 #include "search/GoToForm.h"
 #include "search/qt/GoToFormView.h"
+#include "tagmaster/Form5.h"
+#include "tagmaster/qt/Form5View.h"
 
 namespace lumbrix {
 
@@ -78,7 +81,8 @@ bool menuOwnsKey(const QMenu* menu, const QKeySequence& key) {
 bool isWindowCommand(const QString& handler) {
   return handler.startsWith(QLatin1String("Window")) || handler == QLatin1String("Quit") ||
          handler == QLatin1String("N11Click") || handler == QLatin1String("GoTo") ||
-         handler == QLatin1String("N78Click");
+         handler == QLatin1String("N78Click") || handler == QLatin1String("TagMaster") ||
+         handler == QLatin1String("AttrMaster");
 }
 
 }  // namespace
@@ -326,6 +330,13 @@ void FrameWindow::runWindowCommand(const QString& h) {
       form_.EditForm = document;
       goToView_->Execute(*document, h == QLatin1String("N78Click"));
     }
+  } else if (h == QLatin1String("TagMaster") || h == QLatin1String("AttrMaster")) {
+    if (TEditForm* document = ActiveDocument()) {
+      form_.EditForm = document;
+      tagMasterView()->Execute(*document, h == QLatin1String("TagMaster")
+                                              ? TForm5::Mode::TagMaster
+                                              : TForm5::Mode::AttrMaster);
+    }
   } else if (h == QLatin1String("WindowCascade1")) {
     mdi_->cascadeSubWindows();
   } else if (h == QLatin1String("WindowTileHorizontal1")) {
@@ -339,6 +350,18 @@ void FrameWindow::runWindowCommand(const QString& h) {
   } else if (h == QLatin1String("WindowClose1")) {
     mdi_->closeActiveSubWindow();
   }
+}
+
+// The tag master is made by the first command that needs it, with the catalogue and the font
+// names of this moment, and kept with the frame.
+Form5View* FrameWindow::tagMasterView() {
+  if (!tagMasterView_) {
+    QtFonts fonts;
+    tagMaster_ = std::make_unique<TForm5>(form_.dialogs(), help_, form_.ColourDialog,
+                                          fonts.Families());
+    tagMasterView_ = std::make_unique<Form5View>(*tagMaster_, this);
+  }
+  return tagMasterView_.get();
 }
 
 // Minimised windows keep their places; the others share the client area.

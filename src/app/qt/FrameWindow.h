@@ -21,6 +21,8 @@ class EditFormView;
 class GoToFormView;
 class TGoToForm;
 class FrameActions;
+class Form5View;
+class TForm5;
 class Help;
 class Registry;
 class ShortDate;
@@ -45,6 +47,8 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   FrameActions& actions() const { return *actions_; }
   GoToFormView* goToView() const { return goToView_.get(); }
   QLabel* label1() const { return label1_; }
+  // The tag master and attribute master dialog, made when first asked for.
+  Form5View* tagMasterView();
   // Runs a command of a menu item or tool button by its handler name.
   void run(const QString& handler);
   // Shows the About box; set by the program (the box lives with the application).
@@ -89,6 +93,9 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   // members go and long before Qt would delete it as a child of the frame.
   std::unique_ptr<TGoToForm> goTo_;
   std::unique_ptr<GoToFormView> goToView_;
+  // The tag master, the same way; made by its first command.
+  std::unique_ptr<TForm5> tagMaster_;
+  std::unique_ptr<Form5View> tagMasterView_;
   bool closing_ = false;
 };
 
