@@ -40,18 +40,12 @@ void forEachName(std::string_view names, F f) {
   }
 }
 
-bool commonSetHas(int a) {
-  return std::ranges::any_of(catalogue::kCommonSet,
-                             [a](std::string_view n) { return attributeIndex(n) == a; });
-}
-
 }  // namespace
 
 Catalogue::Catalogue(std::vector<std::string> fontFamilies) : faces_(std::move(fontFamilies)) {
   // Every tag takes the common set; then each tag's own additions and removals.
-  for (auto& row : available_) row.fill(false);
-  for (std::string_view name : catalogue::kCommonSet)
-    for (auto& row : available_) row[attributeIndex(name)] = true;
+  for (std::string_view name : catalogue::kCommonSet) common_[attributeIndex(name)] = true;
+  available_.fill(common_);
   for (const catalogue::AvailabilityChange& change : catalogue::kAvailabilityChanges) {
     auto& row = available_[tagIndex(change.tag)];
     forEachName(change.adds, [&row](int a) { row[a] = true; });
@@ -104,7 +98,7 @@ std::string_view Catalogue::PageCaption(AttributePage page) {
 
 bool Catalogue::Available(int t, int a) const {
   if (a < 0 || a >= kAttributeCount) return false;
-  if (t == kApplet) return commonSetHas(a);
+  if (t == kApplet) return common_[a];
   return isTag(t) ? available_[t][a] : true;
 }
 

@@ -74,6 +74,7 @@ class Catalogue {
   static bool isTag(int t) { return t >= 0 && t < kTagCount; }
 
   std::array<std::array<bool, kAttributeSlots>, kTagCount> available_{};
+  std::array<bool, kAttributeSlots> common_{};  // what every tag takes, "applet"'s row
   std::array<std::array<std::string_view, kAttributeSlots>, kTagCount> overrides_{};
   std::vector<std::string> faces_;
 };
