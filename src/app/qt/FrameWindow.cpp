@@ -22,6 +22,7 @@
 #include "common/qt/CodePane.h"
 #include "common/qt/CommandIcons.h"
 #include "common/qt/QtDialogs.h"
+#include "common/qt/QtFonts.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
@@ -32,6 +33,8 @@
 #include "search/qt/GoToFormView.h"
 #include "templates/Templates.h"
 #include "templates/qt/CreateFileView.h"
+#include "tagmaster/Form5.h"
+#include "tagmaster/qt/Form5View.h"
 
 namespace lumbrix {
 
@@ -84,7 +87,8 @@ bool isWindowCommand(const QString& handler) {
   return handler.startsWith(QLatin1String("Window")) || handler == QLatin1String("Quit") ||
          handler == QLatin1String("N11Click") || handler == QLatin1String("GoTo") ||
          handler == QLatin1String("N78Click") || handler == QLatin1String("Find") ||
-         handler == QLatin1String("Replace");
+         handler == QLatin1String("Replace") || handler == QLatin1String("TagMaster") ||
+         handler == QLatin1String("AttrMaster");
 }
 
 }  // namespace
@@ -345,6 +349,13 @@ void FrameWindow::runWindowCommand(const QString& h) {
     }
   } else if (h == QLatin1String("Find") || h == QLatin1String("Replace")) {
     openFindDialog(h == QLatin1String("Replace"));
+  } else if (h == QLatin1String("TagMaster") || h == QLatin1String("AttrMaster")) {
+    if (TEditForm* document = ActiveDocument()) {
+      form_.EditForm = document;
+      tagMasterView()->Execute(*document, h == QLatin1String("TagMaster")
+                                              ? TForm5::Mode::TagMaster
+                                              : TForm5::Mode::AttrMaster);
+    }
   } else if (h == QLatin1String("WindowCascade1")) {
     mdi_->cascadeSubWindows();
   } else if (h == QLatin1String("WindowTileHorizontal1")) {
@@ -386,6 +397,18 @@ bool FrameWindow::hideFindDialog() {
   if (!findView_ || !findView_->IsShown()) return false;
   findView_->HideDialog();
   return true;
+}
+
+// The tag master is made by the first command that needs it, with the catalogue and the font
+// names of this moment, and kept with the frame.
+Form5View* FrameWindow::tagMasterView() {
+  if (!tagMasterView_) {
+    QtFonts fonts;
+    tagMaster_ = std::make_unique<TForm5>(form_.dialogs(), help_, form_.ColorDialog1,
+                                          fonts.Families());
+    tagMasterView_ = std::make_unique<Form5View>(*tagMaster_, this);
+  }
+  return tagMasterView_.get();
 }
 
 // Minimised windows keep their places; the others share the client area.

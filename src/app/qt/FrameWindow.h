@@ -24,6 +24,8 @@ class TGoToForm;
 class FindFormView;
 class TFindForm;
 class FrameActions;
+class Form5View;
+class TForm5;
 class Help;
 class Registry;
 class ShortDate;
@@ -53,6 +55,8 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   // Returns whether it did; when it did not, the key closes the document window instead.
   bool hideFindDialog();
   QLabel* label1() const { return label1_; }
+  // The tag master and attribute master dialog, made when first asked for.
+  Form5View* tagMasterView();
   // Runs a command of a menu item or tool button by its handler name.
   void run(const QString& handler);
   // Shows the About box; set by the program (the box lives with the application).
@@ -105,6 +109,9 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   std::unique_ptr<Dialogs> findDialogs_;
   std::unique_ptr<TFindForm> find_;
   std::unique_ptr<FindFormView> findView_;
+  // The tag master, the same way; made by its first command.
+  std::unique_ptr<TForm5> tagMaster_;
+  std::unique_ptr<Form5View> tagMasterView_;
   bool closing_ = false;
 };
 

@@ -17,8 +17,8 @@ namespace lumbrix {
 namespace {
 
 // The context numbers the windows ask for.
-constexpr int kContexts[] = {1,    2,    3,    40,   50,   1000, 1001, 1002, 1003, 1004, 1005, 1006,
-                             2000, 2001, 2002, 2003, 5001, 5002, 5003, 5004, 5005, 5006, 5007};
+constexpr int kContexts[] = {1,    2,    3,    20,   30,   40,   50,   1000, 1001, 1002, 1003, 1004,
+                             1005, 1006, 2000, 2001, 2002, 2003, 5001, 5002, 5003, 5004, 5005, 5006, 5007};
 
 TEST(HelpPages, EveryContextHasAPageInUtf8AndEveryLinkArrives) {
   HelpViewer help;
