@@ -249,6 +249,7 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
 
 TEditForm& FrameWindow::CreateDocument() {
   auto* view = new EditFormView(form_.settings, form_.dialogs(), nullptr);
+  AttachHighlighter(view->form(), form_.settings, form_.Hilite);
   auto* window = new DocumentSubWindow(view);
   // The smallest size holds the window's frame as well as its contents.
   window->setMinimumSize(SmallestDocumentSize());

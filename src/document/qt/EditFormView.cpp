@@ -23,6 +23,7 @@
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/Encodings.h"
+#include "document/qt/CodeKeys.h"
 
 namespace lumbrix {
 
@@ -192,6 +193,8 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, QWidget* 
   syntaxTimer_->setInterval(TEditForm::kSyntaxTimerInterval);
   connect(code_.get(), &CodePane::textChanged, this, [this] { form_->CodeEditorChange(); });
   connect(syntaxTimer_, &QTimer::timeout, this, [this] { form_->SyntaxTimerTimer(); });
+  // Keyboard assistance in the code pane; Esc closes this window.
+  ConnectKeyAssist(*code_, *form_, settings, this);
 
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
     form_->ActiveTab =
