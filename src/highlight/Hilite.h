@@ -64,11 +64,9 @@ bool IsWordDelimiter(char c);
 std::vector<std::uint32_t> HiliteColors(std::string_view window, const HiliteRuleSet& rules,
                                         std::uint32_t defaultColor);
 
-// Consecutive characters of equal colour, in order.
-std::vector<TextColorRun> HiliteRuns(const std::vector<std::uint32_t>& colors);
-
-// Colours characters first..last (inclusive) of the editor by the rule set. Every character of
-// that range receives its colour, the default one included; the rest keep theirs.
+// Colours characters first..last (inclusive) of the editor by the rule set, one run of equal
+// colour at a time. Every character of that range receives its colour, the default one
+// included; the rest keep theirs.
 void HiliteRange(TextPane& editor, int first, int last, const HiliteRuleSet& rules,
                  std::uint32_t defaultColor);
 

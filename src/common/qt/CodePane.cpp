@@ -485,19 +485,27 @@ void CodePane::SetTextColors(int start, const std::vector<TextColorRun>& runs) {
   const auto* p = reinterpret_cast<const char*>(
       send(Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
   QByteArray styles(static_cast<qsizetype>(to - from), '\0');
+  char* out = styles.data();
+  // A pass uses a handful of colours over hundreds of runs: their styles are looked up once.
+  std::vector<std::pair<std::uint32_t, char>> seen;
   std::size_t r = 0;
   int left = 0;
   char style = 0;
   for (long b = 0; b < to - from; ++b) {
     if (!isContinuation(p[b])) {
       while (left == 0 && r < runs.size()) {
+        const std::uint32_t color = runs[r].color & 0xFFFFFF;
         left = std::max(0, runs[r].length);
-        style = static_cast<char>(styleFor(runs[r].color & 0xFFFFFF));
         ++r;
+        auto known = std::find_if(seen.begin(), seen.end(),
+                                  [color](const auto& s) { return s.first == color; });
+        if (known == seen.end())
+          known = seen.insert(seen.end(), {color, static_cast<char>(styleFor(color))});
+        style = known->second;
       }
       --left;
     }
-    styles[static_cast<qsizetype>(b)] = style;
+    out[b] = style;
   }
   send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(from), 0);
   edit_->SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<unsigned long>(to - from),
