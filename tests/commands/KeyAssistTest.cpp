@@ -33,10 +33,8 @@ void show(MemoryPane& pane, std::string marked) {
 }
 
 std::string marked(const MemoryPane& pane) {
-  std::string text = pane.Text();
-  if (pane.SelLength() == 0) return text.insert(static_cast<std::size_t>(pane.SelStart()), "|");
-  text.insert(static_cast<std::size_t>(pane.SelStart() + pane.SelLength()), "]");
-  return text.insert(static_cast<std::size_t>(pane.SelStart()), "[");
+  EXPECT_EQ(pane.SelLength(), 0);
+  return pane.Text().insert(static_cast<std::size_t>(pane.SelStart()), "|");
 }
 
 // What the pane does with a key before the assistance sees its release.
@@ -142,6 +140,8 @@ TEST_F(KeyAssistTest, BackspaceInTheLeadingSpacesGoesBackToAnEarlierIndentation)
       {"x\r\n    y\r\n  |", "x\r\n    y\r\n|"},
       // ... or the top of the window.
       {"    y\r\n  |", "    y\r\n|"},
+      // The nearest line indented less than this one decides.
+      {" x\r\n    y\r\n  |", " x\r\n    y\r\n |"},
       // A line of spaces only counts all of them.
       {"x\r\n   \r\n     |", "x\r\n   \r\n   |"},
       // At the very start of a line: the lines join as usual.
@@ -157,31 +157,6 @@ TEST_F(KeyAssistTest, BackspaceInTheLeadingSpacesGoesBackToAnEarlierIndentation)
   };
   for (const auto& c : cases) EXPECT_EQ(After(c.before, kVkBack), c.after) << c.before;
   EXPECT_FALSE(Form().BackspacePending);
-}
-
-TEST_F(KeyAssistTest, UnindentAmountFollowsItsSteps) {
-  const struct {
-    std::string text;
-    int amount;
-  } cases[] = {
-      {"  x\r\n      ", 4},
-      {"  a\r\n    b\r\n    c\r\n    ", 2},
-      {"x\r\n\r\n      ", 6},
-      {"x\r\n    y\r\n  ", 2},
-      {" x\r\n    y\r\n  ", 1},     // the nearest less-indented line decides
-      {"    y\r\n  ", 2},
-      {"ab\r\n", 0},
-      {"  x\r\n    ", 2},
-      {"  x\r\n  ", 2},            // same indentation above, then the top of the window
-      {"", 0},
-  };
-  for (const auto& c : cases) {
-    const int pos = static_cast<int>(c.text.size());
-    EXPECT_EQ(UnindentAmount(c.text, pos), c.amount) << c.text;
-    MemoryPane pane;
-    pane.SetText(c.text);
-    EXPECT_EQ(UnindentAmount(pane, pos), c.amount) << c.text;
-  }
 }
 
 TEST_F(KeyAssistTest, UnindentAmountLooksNoFurtherBackThanTheWindow) {
@@ -219,37 +194,17 @@ TEST_F(KeyAssistTest, HomeLandsAfterTheLeadingSpaces) {
   EXPECT_EQ(After("    cd|", kVkHome, kShiftHeld), "|    cd");  // modifiers: left as the pane put it
 }
 
-TEST_F(KeyAssistTest, HelpersLookOnlyAtTheCaretsLine) {
-  const struct {
-    std::string text;
-    int pos;
-    bool textBefore;
-    int skip;
-  } cases[] = {
-      {"ab\r\n   cd", 7, false, 7},
-      {"ab\r\n   cd", 8, true, 8},
-      {"ab\r\n   cd", 4, false, 7},
-      {"ab\r\n\tcd", 5, true, 5},
-      {"ab\r\n\tcd", 4, false, 4},  // a tab is no space
-      {"ab", 0, false, 0},
-      {"ab  ", 2, true, 4},  // no non-space after: the text's length
-      {"  ", 2, false, 2},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(LineHasTextBefore(c.text, c.pos), c.textBefore) << c.text << " @" << c.pos;
-    EXPECT_EQ(SkipSpaces(c.text, c.pos), c.skip) << c.text << " @" << c.pos;
-    MemoryPane pane;
-    pane.SetText(c.text);
-    EXPECT_EQ(LineHasTextBefore(pane, c.pos), c.textBefore) << c.text << " @" << c.pos;
-    EXPECT_EQ(SkipSpaces(pane, c.pos), c.skip) << c.text << " @" << c.pos;
+TEST_F(KeyAssistTest, HelpersReadThePaneInPiecesAcrossLongRunsOfSpaces) {
+  const std::string text = "x\r\n" + std::string(1000, ' ') + "y  ";
+  show(code, text + "|");
+  for (const int pos : {0, 3, 500, 1003, 1004, 1006}) {
+    EXPECT_EQ(LineHasTextBefore(code, pos), LineHasTextBefore(text, pos)) << pos;
+    EXPECT_EQ(SkipSpaces(code, pos), SkipSpaces(text, pos)) << pos;
   }
-  // Long runs of spaces cross the pieces the pane is read in.
-  const std::string spaces = "x\r\n" + std::string(1000, ' ') + "y";
-  MemoryPane pane;
-  pane.SetText(spaces);
-  EXPECT_FALSE(LineHasTextBefore(pane, 1003));
-  EXPECT_TRUE(LineHasTextBefore(pane, 1004));
-  EXPECT_EQ(SkipSpaces(pane, 3), 1003);
+  EXPECT_FALSE(LineHasTextBefore(text, 1003));
+  EXPECT_TRUE(LineHasTextBefore(text, 1004));
+  EXPECT_EQ(SkipSpaces(text, 3), 1003);
+  EXPECT_EQ(SkipSpaces(text, 1004), 1006);  // only spaces after: the text's length
 }
 
 TEST_F(KeyAssistTest, EscHidesTheFindDialogOrClosesTheWindow) {
@@ -275,21 +230,14 @@ TEST_F(KeyAssistTest, EscHidesTheFindDialogOrClosesTheWindow) {
   EXPECT_FALSE(Form().KeyInProgress);
 }
 
-TEST_F(KeyAssistTest, KeyInProgressLastsFromKeyDownToKeyUp) {
-  show(code, "|");
-  CodeEditorKeyDown(Form(), settings, 'A', 0);
-  EXPECT_TRUE(Form().KeyInProgress);
-  CodeEditorKeyUp(Form(), settings, 'A', 0);
-  EXPECT_FALSE(Form().KeyInProgress);
+TEST_F(KeyAssistTest, KeyInProgressLastsFromKeyDownToKeyUpAndAnAssistedKeyArmsTheTimer) {
+  show(code, "    ab|");
+  Form().SyntaxTimerEnabled = false;
   CodeEditorKeyDown(Form(), settings, 'A', kCtrlHeld | kShiftHeld);
   EXPECT_TRUE(Form().KeyInProgress);
   CodeEditorKeyUp(Form(), settings, 'A', kCtrlHeld);
   EXPECT_FALSE(Form().KeyInProgress);
-}
-
-TEST_F(KeyAssistTest, AnAssistedKeyArmsTheHighlightingTimer) {
-  show(code, "    ab|");
-  Form().SyntaxTimerEnabled = false;
+  EXPECT_FALSE(Form().SyntaxTimerEnabled);
   Press(kVkReturn);
   EXPECT_TRUE(Form().SyntaxTimerEnabled);
 }

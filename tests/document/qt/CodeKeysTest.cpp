@@ -96,22 +96,6 @@ TEST_F(CodeKeys, BackspaceAndHomeFollowTheIndentation) {
   EXPECT_EQ(pane().SelStart(), 8);
 }
 
-TEST_F(CodeKeys, EscClosesTheWindowThroughItsCloseQuestion) {
-  view.show();
-  Show("<p>", 3);
-  Type(QStringLiteral("ы"));  // modified: closing asks
-  dialogs.answers = {MsgAnswer::Cancel};
-  Key(Qt::Key_Escape);
-  QTest::qWait(5);
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_TRUE(view.isVisible());
-  dialogs.answers = {MsgAnswer::No};
-  Key(Qt::Key_Escape);
-  QTest::qWait(5);
-  EXPECT_EQ(dialogs.messages.size(), 2u);
-  EXPECT_FALSE(view.isVisible());
-}
-
 TEST_F(CodeKeys, EscHidesAShownFindDialogInstead) {
   view.show();
   int hidden = 0;

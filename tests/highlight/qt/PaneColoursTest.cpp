@@ -32,7 +32,7 @@ std::uint32_t colorAt(const CodePane& pane, int pos) {
 }
 
 // The colours of a text's characters, as letters.
-std::string maskOf(const CodePane& pane, const std::vector<testing::ColorLetter>& letters,
+std::string maskOf(const CodePane& pane, const testing::ColorLetters& letters,
                    std::uint32_t ink) {
   std::vector<std::uint32_t> colors;
   for (int i = 0; i < pane.TextLength(); ++i) colors.push_back(colorAt(pane, i));
@@ -53,21 +53,8 @@ TEST(PaneColours, RunsLandOnTheirCharactersWhateverTheirBytes) {
     CodePane pane;
     pane.SetText(c.text);
     HiliteRange(pane, 0, pane.TextLength() - 1, rules.Html, Rgb(1, 2, 3));
-    EXPECT_EQ(maskOf(pane, testing::HtmlLetters(), Rgb(1, 2, 3)), c.mask) << c.mask;
+    EXPECT_EQ(maskOf(pane, testing::kHtmlLetters, Rgb(1, 2, 3)), c.mask) << c.mask;
   }
-}
-
-TEST(PaneColours, OnlyTheWindowIsRecoloured) {
-  CodePane pane;
-  pane.SetText(std::string(50, 'x'));
-  pane.SetTextColor(0, 50, Rgb(9, 9, 9));
-  pane.SetTextColors(10, {{5, Rgb(1, 0, 0)}, {3, Rgb(0, 1, 0)}});
-  EXPECT_EQ(colorAt(pane, 9), Rgb(9, 9, 9));
-  EXPECT_EQ(colorAt(pane, 10), Rgb(1, 0, 0));
-  EXPECT_EQ(colorAt(pane, 14), Rgb(1, 0, 0));
-  EXPECT_EQ(colorAt(pane, 15), Rgb(0, 1, 0));
-  EXPECT_EQ(colorAt(pane, 17), Rgb(0, 1, 0));
-  EXPECT_EQ(colorAt(pane, 18), Rgb(9, 9, 9));
 }
 
 struct DocumentView {
@@ -133,7 +120,7 @@ TEST(PaneColours, TheNextPassRecoloursWhatUndoBroughtBack) {
   EXPECT_TRUE(d.view.form().SyntaxTimerEnabled);
   EXPECT_NE(colorAt(d.pane(), 4), Rgb(0, 50, 255));  // back without its colour
   d.view.form().SyntaxTimerTimer();
-  EXPECT_EQ(maskOf(d.pane(), testing::HtmlLetters(), 0), "ttt.tttt");
+  EXPECT_EQ(maskOf(d.pane(), testing::kHtmlLetters, 0), "ttt.tttt");
 }
 
 TEST(PaneColours, TypingIntoThePaneAndATickColourThePage) {
@@ -148,7 +135,7 @@ TEST(PaneColours, TypingIntoThePaneAndATickColourThePage) {
   EXPECT_TRUE(d.view.syntaxTimer()->isActive());
   EXPECT_FALSE(d.view.form().KeyInProgress);
   d.view.form().SyntaxTimerTimer();
-  EXPECT_EQ(maskOf(d.pane(), testing::HtmlLetters(), 0), "ttt.....tttt.eee");
+  EXPECT_EQ(maskOf(d.pane(), testing::kHtmlLetters, 0), "ttt.....tttt.eee");
   EXPECT_FALSE(d.view.syntaxTimer()->isActive());
 }
 
