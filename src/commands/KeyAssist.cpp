@@ -108,6 +108,8 @@ void CodeEditorKeyDown(TEditForm& form, const Settings&, int key, unsigned shift
     }
   } else if (key == kVkReturn) {
     form.EnterPending = true;
+  } else if (key == kVkEscape) {
+    form.EscPending = true;
   }
 }
 
@@ -152,7 +154,8 @@ void CodeEditorKeyUp(TEditForm& form, const Settings& settings, int key, unsigne
         }
         break;
       case kVkEscape:
-        closeWindow = !(form.HideFindDialog && form.HideFindDialog());
+        if (form.EscPending) closeWindow = !(form.HideFindDialog && form.HideFindDialog());
+        form.EscPending = false;
         break;
       case kVkHome:
         if (settings.HAVS) code.SetSelection(SkipSpaces(code, code.SelStart()), 0);

@@ -74,6 +74,9 @@ class TEditForm {
   bool BackspacePending = false;
   int ExtraDeletions = 0;
   bool EnterPending = false;
+  // Esc acts on its release only after its press was seen in the code pane: the release of an
+  // Esc that closed a dialog lands in the pane and must not close the document too.
+  bool EscPending = false;
   // Esc in the code pane: hides the find dialog when it is shown (true), otherwise there is
   // nothing to hide (false, or no hook) and the window closes through CloseWindow, which asks
   // about a modified document.

@@ -226,6 +226,8 @@ TEST_F(KeyAssistTest, EscHidesTheFindDialogOrClosesTheWindow) {
   EXPECT_EQ(closed, 2);
   Press(kVkEscape, kShiftHeld);  // with a modifier Esc does nothing
   EXPECT_EQ(closed, 2);
+  CodeEditorKeyUp(Form(), settings, kVkEscape, 0);  // a release whose press closed a dialog
+  EXPECT_EQ(closed, 2);
   EXPECT_EQ(marked(code), "ab|");
   EXPECT_FALSE(Form().KeyInProgress);
 }
