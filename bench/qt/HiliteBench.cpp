@@ -53,8 +53,7 @@ void BM_HilitePass(benchmark::State& state) {
   CodePane pane;
   pane.SetText(page);
   const int caret = middle(page);
-  for (auto _ : state)
-    HiliteRange(pane, caret - kHiliteReach, caret + kHiliteReach, rules.Html, 0);
+  for (auto _ : state) HiliteRange(pane, caret - kHiliteReach, caret + kHiliteReach, rules.Html, 0);
   state.SetLabel("HTML rules, 3001 characters, computed and painted");
 }
 BENCHMARK(BM_HilitePass)->Unit(benchmark::kMicrosecond);
@@ -96,12 +95,12 @@ struct ModelKey {
   const char16_t* text;
 };
 constexpr ModelKey kModel[] = {
-    {Qt::Key_End, u""},        {Qt::Key_A, u"a"},         {Qt::Key_B, u"b"},
-    {Qt::Key_Space, u" "},     {Qt::Key_unknown, u"д"},   {Qt::Key_unknown, u"о"},
-    {Qt::Key_unknown, u"м"},   {Qt::Key_Return, u"\r"},   {Qt::Key_Tab, u"\t"},
-    {Qt::Key_X, u"x"},         {Qt::Key_unknown, u"ж"},   {Qt::Key_Backspace, u"\b"},
+    {Qt::Key_End, u""},         {Qt::Key_A, u"a"},          {Qt::Key_B, u"b"},
+    {Qt::Key_Space, u" "},      {Qt::Key_unknown, u"д"},    {Qt::Key_unknown, u"о"},
+    {Qt::Key_unknown, u"м"},    {Qt::Key_Return, u"\r"},    {Qt::Key_Tab, u"\t"},
+    {Qt::Key_X, u"x"},          {Qt::Key_unknown, u"ж"},    {Qt::Key_Backspace, u"\b"},
     {Qt::Key_Backspace, u"\b"}, {Qt::Key_Backspace, u"\b"}, {Qt::Key_Home, u""},
-    {Qt::Key_C, u"c"},         {Qt::Key_Backspace, u"\b"}, {Qt::Key_Return, u"\r"},
+    {Qt::Key_C, u"c"},          {Qt::Key_Backspace, u"\b"}, {Qt::Key_Return, u"\r"},
     {Qt::Key_Backspace, u"\b"}, {Qt::Key_Backspace, u"\b"},
 };
 constexpr int kModelKeys = 3000;

@@ -24,7 +24,8 @@ namespace {
 const std::array<bool, 256>& delimiters() {
   static const std::array<bool, 256> table = [] {
     std::array<bool, 256> t{};
-    for (int c = 0; c < 256; ++c) t[static_cast<std::size_t>(c)] = IsWordDelimiter(static_cast<char>(c));
+    for (int c = 0; c < 256; ++c)
+      t[static_cast<std::size_t>(c)] = IsWordDelimiter(static_cast<char>(c));
     return t;
   }();
   return table;
@@ -152,8 +153,9 @@ class GroupPass {
       const __m128i c3 = _mm_set1_epi8(interestChars_[3]);
       for (; k + 16 <= last; k += 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + k));
-        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, c0), _mm_cmpeq_epi8(v, c1)),
-                                         _mm_or_si128(_mm_cmpeq_epi8(v, c2), _mm_cmpeq_epi8(v, c3)));
+        const __m128i hit =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, c0), _mm_cmpeq_epi8(v, c1)),
+                         _mm_or_si128(_mm_cmpeq_epi8(v, c2), _mm_cmpeq_epi8(v, c3)));
         const auto mask = static_cast<unsigned>(_mm_movemask_epi8(hit));
         if (mask != 0) return k + std::countr_zero(mask);
       }
@@ -174,8 +176,9 @@ class GroupPass {
       bool retry = false;
       if (!m.open) {
         if (!m.inStart) {
-          if (s[0] == ch && (group_.Mode == HiliteRegion || k == 0 ||
-                             delim_[static_cast<unsigned char>(win_[static_cast<std::size_t>(k - 1)])])) {
+          if (s[0] == ch &&
+              (group_.Mode == HiliteRegion || k == 0 ||
+               delim_[static_cast<unsigned char>(win_[static_cast<std::size_t>(k - 1)])])) {
             m.inStart = true;
             m.startIndex = 1;
             m.begin = k;
@@ -190,7 +193,8 @@ class GroupPass {
         if (m.inStart && m.startIndex == static_cast<int>(s.size())) {
           if (group_.Mode == HiliteRegion) {
             m.open = true;
-          } else if (k == n_ - 1 || delim_[static_cast<unsigned char>(win_[static_cast<std::size_t>(k + 1)])]) {
+          } else if (k == n_ - 1 ||
+                     delim_[static_cast<unsigned char>(win_[static_cast<std::size_t>(k + 1)])]) {
             m.end = k;
             matched = true;
           }
@@ -254,7 +258,7 @@ class GroupPass {
   std::array<bool, 256> interest_;  // first characters of the group's start and end words
   std::array<char, 4> interestChars_{};
   int interestCount_ = 0;
-  bool busy_ = false;               // a word is part-way through its start or end word
+  bool busy_ = false;  // a word is part-way through its start or end word
   // The words part-way through their start word or open, in the order they were stepped.
   std::array<int, kHiliteMaxWords> active_{};
   int activeCount_ = 0;
@@ -264,25 +268,24 @@ class GroupPass {
 
 namespace {
 
-Cells paintCells(std::string_view window, const HiliteRuleSet& rules,
-                 std::uint32_t defaultColor) {
+Cells paintCells(std::string_view window, const HiliteRuleSet& rules, std::uint32_t defaultColor) {
   std::string folded;
   if (rules.FoldCase) {
     folded.resize(window.size());
     std::transform(window.begin(), window.end(), folded.begin(), WinToLower);
     window = folded;
   }
-  Cells cells{std::vector<std::uint8_t>(window.size(), 0),
-              std::vector<std::uint8_t>(window.size(), 0), {}};
+  Cells cells{
+      std::vector<std::uint8_t>(window.size(), 0), std::vector<std::uint8_t>(window.size(), 0), {}};
   cells.palette[0] = defaultColor & 0xFFFFFF;
   const int groups = std::clamp(rules.GroupCount, 0, kHiliteMaxGroups);
   // The class bits some cell carries: a group whose context no cell carries examines nothing.
   std::uint32_t stamped = 0;
   std::size_t largest = 0;
   for (int g = 0; g < groups; ++g)
-    largest = std::max(largest, static_cast<std::size_t>(std::clamp(
-                                    rules.Groups[static_cast<std::size_t>(g)].WordCount, 0,
-                                    kHiliteMaxWords)));
+    largest = std::max(
+        largest, static_cast<std::size_t>(std::clamp(
+                     rules.Groups[static_cast<std::size_t>(g)].WordCount, 0, kHiliteMaxWords)));
   Matchers matchers(largest);
   for (int g = 0; g < groups; ++g) {
     const auto i = static_cast<std::size_t>(g);

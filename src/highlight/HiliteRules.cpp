@@ -24,26 +24,24 @@ struct GroupRow {
 };
 
 constexpr WordPair kCppKeywords[] = {
-    {"char", ""},      {"int", ""},        {"bool", ""},       {"short", ""},
-    {"long", ""},      {"signed", ""},     {"unsigned", ""},   {"float", ""},
-    {"double", ""},    {"return", ""},     {"typedef", ""},    {"struct", ""},
-    {"union", ""},     {"enum", ""},       {"class", ""},      {"private", ""},
-    {"protected", ""}, {"public", ""},     {"static", ""},     {"virtual", ""},
-    {"inherited", ""}, {"if", ""},         {"else", ""},       {"for", ""},
-    {"while", ""},     {"do", ""},         {"switch", ""},     {"case", ""},
-    {"break", ""},     {"default", ""},    {"continue", ""},   {"far", ""},
-    {"near", ""},      {"void", ""},       {"template", ""},   {"operator", ""},
-    {"new", ""},       {"delete", ""},     {"try", ""},        {"catch", ""},
-    {"__finally", ""}, {"__fastcall", ""}, {"pascal", ""},     {"stdcall", ""},
-    {"extern", ""},    {"asm", ""},        {"inline", ""},     {"true", ""},
-    {"false", ""},     {"NULL", ""},       {"this", ""},       {"const", ""},
+    {"char", ""},      {"int", ""},        {"bool", ""},   {"short", ""},   {"long", ""},
+    {"signed", ""},    {"unsigned", ""},   {"float", ""},  {"double", ""},  {"return", ""},
+    {"typedef", ""},   {"struct", ""},     {"union", ""},  {"enum", ""},    {"class", ""},
+    {"private", ""},   {"protected", ""},  {"public", ""}, {"static", ""},  {"virtual", ""},
+    {"inherited", ""}, {"if", ""},         {"else", ""},   {"for", ""},     {"while", ""},
+    {"do", ""},        {"switch", ""},     {"case", ""},   {"break", ""},   {"default", ""},
+    {"continue", ""},  {"far", ""},        {"near", ""},   {"void", ""},    {"template", ""},
+    {"operator", ""},  {"new", ""},        {"delete", ""}, {"try", ""},     {"catch", ""},
+    {"__finally", ""}, {"__fastcall", ""}, {"pascal", ""}, {"stdcall", ""}, {"extern", ""},
+    {"asm", ""},       {"inline", ""},     {"true", ""},   {"false", ""},   {"NULL", ""},
+    {"this", ""},      {"const", ""},
 };
 
 constexpr WordPair kScriptKeywords[] = {
-    {"var", ""},     {"if", ""},      {"else", ""},     {"for", ""},    {"while", ""},
-    {"do", ""},      {"switch", ""},  {"case", ""},     {"break", ""},  {"default", ""},
-    {"continue", ""}, {"return", ""}, {"new", ""},      {"try", ""},    {"catch", ""},
-    {"true", ""},    {"false", ""},   {"this", ""},     {"function", ""},
+    {"var", ""},      {"if", ""},     {"else", ""}, {"for", ""},      {"while", ""},
+    {"do", ""},       {"switch", ""}, {"case", ""}, {"break", ""},    {"default", ""},
+    {"continue", ""}, {"return", ""}, {"new", ""},  {"try", ""},      {"catch", ""},
+    {"true", ""},     {"false", ""},  {"this", ""}, {"function", ""},
 };
 
 constexpr WordPair kPreprocessor[] = {{"#", "\r\n"}};
@@ -118,7 +116,8 @@ HiliteRules InitHiliteRules() {
 bool IsWordDelimiter(char c) {
   static constexpr auto kTable = [] {
     std::array<bool, 256> t{};
-    for (const char d : std::string_view(" \t\n\r.,;:-+*/%()[]{}<>^!#$&?@\"'`~=|")) t[static_cast<unsigned char>(d)] = true;
+    for (const char d : std::string_view(" \t\n\r.,;:-+*/%()[]{}<>^!#$&?@\"'`~=|"))
+      t[static_cast<unsigned char>(d)] = true;
     return t;
   }();
   return kTable[static_cast<unsigned char>(c)];

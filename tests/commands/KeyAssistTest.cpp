@@ -89,14 +89,14 @@ TEST_F(KeyAssistTest, EnterKeepsTheIndentationOfItsLine) {
   const struct {
     std::string before, after;
   } cases[] = {
-      {"    abc|", "    abc\r\n    |"},                  // at the end of the line
-      {"    ab|c", "    ab\r\n    |c"},                  // the rest of the line moves down
+      {"    abc|", "    abc\r\n    |"},  // at the end of the line
+      {"    ab|c", "    ab\r\n    |c"},  // the rest of the line moves down
       {"  x\r\n      y|\r\nz", "  x\r\n      y\r\n      |\r\nz"},
-      {"\tabc|", "\tabc\r\n|"},                          // a tab gives no indentation
+      {"\tabc|", "\tabc\r\n|"},  // a tab gives no indentation
       {"abc|", "abc\r\n|"},
-      {"  |  abc", "  \r\n  |  abc"},                    // counted up to where it was pressed
-      {"    [abc]", "    \r\n    |"},                  // the selection is replaced
-      {"      |", "      \r\n      |"},                // a line of spaces only
+      {"  |  abc", "  \r\n  |  abc"},    // counted up to where it was pressed
+      {"    [abc]", "    \r\n    |"},    // the selection is replaced
+      {"      |", "      \r\n      |"},  // a line of spaces only
   };
   for (const auto& c : cases) EXPECT_EQ(After(c.before, kVkReturn), c.after) << c.before;
 }
@@ -114,11 +114,9 @@ TEST_F(KeyAssistTest, TabBecomesTabSizeSpaces) {
     int ts;
     std::string before, after;
   } cases[] = {
-      {2, "a|", "a  |"},
-      {2, "a[bc]d", "a  |d"},  // the selection becomes the spaces
-      {2, "[a\r\nb]", "  |"},   // over several lines as well
-      {4, "|x", "    |x"},
-      {0, "a|b", "a|b"},       // with no tab size the tab just disappears
+      {2, "a|", "a  |"},      {2, "a[bc]d", "a  |d"},  // the selection becomes the spaces
+      {2, "[a\r\nb]", "  |"},                          // over several lines as well
+      {4, "|x", "    |x"},    {0, "a|b", "a|b"},       // with no tab size the tab just disappears
   };
   for (const auto& c : cases) {
     settings.TS = c.ts;
@@ -191,7 +189,8 @@ TEST_F(KeyAssistTest, HomeLandsAfterTheLeadingSpaces) {
   settings.HAVS = false;
   EXPECT_EQ(After("  ab\r\n    cd|", kVkHome), "  ab\r\n|    cd");
   settings.HAVS = true;
-  EXPECT_EQ(After("    cd|", kVkHome, kShiftHeld), "|    cd");  // modifiers: left as the pane put it
+  EXPECT_EQ(After("    cd|", kVkHome, kShiftHeld),
+            "|    cd");  // modifiers: left as the pane put it
 }
 
 TEST_F(KeyAssistTest, HelpersReadThePaneInPiecesAcrossLongRunsOfSpaces) {
@@ -249,8 +248,8 @@ TEST_F(KeyAssistTest, TheCaptionFollowsThePageTitleWhenItShowsIt) {
     int dc;
     int kind;
     bool follows;
-  } cases[] = {{1, KindHtml, true}, {0, KindHtml, false}, {2, KindHtml, false},
-               {1, KindJavaScript, false}};
+  } cases[] = {
+      {1, KindHtml, true}, {0, KindHtml, false}, {2, KindHtml, false}, {1, KindJavaScript, false}};
   for (const auto& c : cases) {
     settings.DC = c.dc;
     Form().FileKind = c.kind;

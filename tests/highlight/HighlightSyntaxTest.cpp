@@ -51,8 +51,12 @@ TEST_F(HighlightSyntaxTest, ColoursFifteenHundredCharactersOnEachSideOfTheCaret)
     int length, caret;
     std::pair<int, int> span;
   } cases[] = {
-      {20000, 5000, {3500, 6501}}, {20000, 800, {0, 2301}}, {6000, 5900, {4400, 6000}},
-      {6000, 4500, {3000, 6000}},  {1501, 1501, {1, 1501}}, {1500, 1500, {0, 1500}},
+      {20000, 5000, {3500, 6501}},
+      {20000, 800, {0, 2301}},
+      {6000, 5900, {4400, 6000}},
+      {6000, 4500, {3000, 6000}},
+      {1501, 1501, {1, 1501}},
+      {1500, 1500, {0, 1500}},
       {0, 0, {0, 0}},  // an empty document: nothing
   };
   for (const auto& c : cases) {
@@ -110,7 +114,7 @@ TEST_F(HighlightSyntaxTest, TheTickPassesOnlyBetweenKeysAndStopsTheTimerAfterThe
   Form().HighlightPass = [&] {
     passUnderWay = Form().PassUnderWay;
     CodeEditorKeyDown(Form(), settings, kVkBack, 0);  // no key is handled during a pass
-    Form().CodeEditorChange();                         // the pass's changes schedule nothing
+    Form().CodeEditorChange();                        // the pass's changes schedule nothing
     HighlightSyntax(Form(), settings, rules);
   };
   Form().SyntaxTimerTimer();

@@ -78,9 +78,10 @@ std::vector<std::uint32_t> literalColors(std::string win, const HiliteRuleSet& s
 TEST(HiliteMatcher, GivesTheLiteralStepsColoursOnAnyText) {
   // Pieces the rules react to, so that words start, break off, nest and stay open every way.
   const std::vector<std::string> pieces = {
-      "<", ">", "<script>", "</script>", "<SCRIPT ", "</scr", "&", ";", "&amp;", "\"", "'",
-      "<!--", "-->", "--->", "/*", "*/", "//", "\r\n", "#", " ", "if", "iffy", "If", "return",
-      "var", "NULL", "int", "x", "\xE0\xC1", "_", "\\", "(", "=", "-", "!", "s"};
+      "<",  ">",        "<script>", "</script>", "<SCRIPT ", "</scr",  "&",   ";",    "&amp;",
+      "\"", "'",        "<!--",     "-->",       "--->",     "/*",     "*/",  "//",   "\r\n",
+      "#",  " ",        "if",       "iffy",      "If",       "return", "var", "NULL", "int",
+      "x",  "\xE0\xC1", "_",        "\\",        "(",        "=",      "-",   "!",    "s"};
   const HiliteRules rules = InitHiliteRules();
   std::mt19937 rng(20240611);
   std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);

@@ -27,7 +27,9 @@ TEST(InitHiliteRules, BuildsTheThreeRuleSetsWithTheirCapacities) {
     std::vector<std::uint32_t> flags;
   } cases[] = {
       {&Rules().Cpp, false, {-52, 1, 1, 1, 2}, {0x0, 0x0, 0x2, 0x2, 0x4}},
-      {&Rules().Html, true, {1, 1, 1, 2, 1, -19, 2, 2},
+      {&Rules().Html,
+       true,
+       {1, 1, 1, 2, 1, -19, 2, 2},
        {0x0, 0x1, 0xF0008, 0x102, 0x4, 0x800, 0x802, 0x800}},
       {&Rules().JavaScript, false, {-19, 2, 2}, {0x0, 0x2, 0x4}},
   };
@@ -177,7 +179,8 @@ TEST(HiliteColors, ARealisticCppFile) {
       "#include <stdio.h>\r\n/* entry */\r\nint main(void) {\r\n"
       "  const char* s = \"it's // a comment, as far as the rules go\";\r\n"
       "  if (s) return 'x'; // done\r\n}\r\n";
-  const std::uint32_t keyword = Rgb(0, 0, 255), str = Rgb(150, 0, 200), comment = Rgb(180, 180, 200);
+  const std::uint32_t keyword = Rgb(0, 0, 255), str = Rgb(150, 0, 200),
+                      comment = Rgb(180, 180, 200);
   expectFragments(file, HiliteColors(file, Rules().Cpp, 0),
                   {
                       {"#include <stdio.h>\r\n", Rgb(0, 155, 30)},

@@ -133,8 +133,7 @@ class CodeEdit final : public QsciScintilla {
  protected:
   void keyPressEvent(QKeyEvent* key) override {
     if (key->key() != 0 && key->key() == pendingKey_ && keyUp) {
-      const QKeyEvent release(QEvent::KeyRelease, key->key(), key->modifiers(), key->text(),
-                              true);
+      const QKeyEvent release(QEvent::KeyRelease, key->key(), key->modifiers(), key->text(), true);
       keyUp(release);
     }
     pendingKey_ = key->key();

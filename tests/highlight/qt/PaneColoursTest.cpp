@@ -26,14 +26,14 @@ using Sci = QsciScintillaBase;
 
 std::uint32_t colorAt(const CodePane& pane, int pos) {
   QsciScintilla* w = pane.widget();
-  const long style = w->SendScintilla(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(pane.toBytes(pos)));
+  const long style =
+      w->SendScintilla(Sci::SCI_GETSTYLEAT, static_cast<unsigned long>(pane.toBytes(pos)));
   return static_cast<std::uint32_t>(
       w->SendScintilla(Sci::SCI_STYLEGETFORE, static_cast<unsigned long>(style)));
 }
 
 // The colours of a text's characters, as letters.
-std::string maskOf(const CodePane& pane, const testing::ColorLetters& letters,
-                   std::uint32_t ink) {
+std::string maskOf(const CodePane& pane, const testing::ColorLetters& letters, std::uint32_t ink) {
   std::vector<std::uint32_t> colors;
   for (int i = 0; i < pane.TextLength(); ++i) colors.push_back(colorAt(pane, i));
   return testing::ToMask(colors, letters, ink);
