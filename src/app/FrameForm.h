@@ -12,6 +12,7 @@
 #include "app/FrameSettings.h"
 #include "commands/FontCommands.h"
 #include "common/FileSystem.h"
+#include "highlight/Hilite.h"
 #include "settings/Settings.h"
 
 namespace lumbrix {
@@ -38,6 +39,8 @@ class TFrameForm {
   // The document window the last document command acted on.
   TEditForm* EditForm = nullptr;
   bool FirstShowDone = false;
+  // The highlighter's rule sets, built when the frame is created.
+  const HiliteRules Hilite = InitHiliteRules();
 
   // Called when FrameChrome changed, so that the window shows it.
   std::function<void()> ChromeChanged;

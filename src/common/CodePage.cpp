@@ -104,6 +104,11 @@ bool Utf8ToWin(std::string_view utf8, std::string& out) {
   bool ok = true;
   std::size_t i = 0;
   while (i < utf8.size()) {
+    // The ASCII half of the code page is the same in both.
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      out.push_back(utf8[i++]);
+      continue;
+    }
     char32_t u = 0;
     const int w = nextUtf8(utf8, i, u) ? WinByteOf(u) : -1;
     if (w < 0) {

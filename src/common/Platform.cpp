@@ -14,6 +14,13 @@ std::string TextPane::TextRange(int start, int length) const {
   return text.substr(start, length);
 }
 
+void TextPane::SetTextColors(int start, const std::vector<TextColorRun>& runs) {
+  for (const TextColorRun& run : runs) {
+    SetTextColor(start, run.length, run.color);
+    start += run.length;
+  }
+}
+
 std::string TextPane::SelText() const {
   return TextRange(SelStart(), SelLength());
 }

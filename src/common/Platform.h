@@ -10,6 +10,12 @@
 
 namespace lumbrix {
 
+// A run of characters of one colour; runs follow each other without gaps.
+struct TextColorRun {
+  int length;
+  std::uint32_t color;  // 0x00BBGGRR
+};
+
 // One text control: the code pane or the plain-text pane. Positions are zero-based offsets in
 // which CR LF counts as two characters.
 class TextPane {
@@ -46,6 +52,8 @@ class TextPane {
   virtual void SetWordWrap(bool on) = 0;
   // Colours a range of text. Never an undo step, never marks the text modified.
   virtual void SetTextColor(int start, int length, std::uint32_t color) = 0;
+  // Colours consecutive runs from `start`: the same as one SetTextColor per run.
+  virtual void SetTextColors(int start, const std::vector<TextColorRun>& runs);
 
   virtual void SetVisible(bool visible) = 0;
   virtual bool IsVisible() const = 0;

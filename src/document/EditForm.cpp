@@ -64,8 +64,19 @@ void TEditForm::CodeEditorChange() {
 }
 
 void TEditForm::SyntaxTimerTimer() {
-  if (KeyInProgress) return;
-  SyntaxTimerEnabled = false;
+  PassUnderWay = true;
+  // A tick while a key is being handled passes; the timer stays on and ticks again. The timer
+  // goes off only after the pass, so the pass's own changes schedule nothing.
+  if (!KeyInProgress) {
+    if (HighlightPass) HighlightPass();
+    SyntaxTimerEnabled = false;
+    viewChanged();
+  }
+  PassUnderWay = false;
+}
+
+void TEditForm::ShowPageTitle() {
+  Caption = PageTitle();
   viewChanged();
 }
 

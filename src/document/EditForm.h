@@ -67,6 +67,23 @@ class TEditForm {
   bool SyntaxTimerEnabled = false;
   bool KeyInProgress = false;
   bool PassUnderWay = false;
+  // The highlighting pass the timer runs; the frame gives it to every document window.
+  std::function<void()> HighlightPass;
+
+  // The keyboard assistance's state from a key's key-down to its key-up.
+  bool BackspacePending = false;
+  int ExtraDeletions = 0;
+  bool EnterPending = false;
+  // Esc acts on its release only after its press was seen in the code pane: the release of an
+  // Esc that closed a dialog lands in the pane and must not close the document too.
+  bool EscPending = false;
+  // Esc in the code pane: hides the find dialog when it is shown (true), otherwise there is
+  // nothing to hide (false, or no hook) and the window closes through CloseWindow, which asks
+  // about a modified document.
+  std::function<bool()> HideFindDialog;
+  std::function<void()> CloseWindow;
+  // The caption follows the page title ("DC" = 1) as the title is edited.
+  void ShowPageTitle();
 
   // Called whenever the state of the controls changed, so that the window shows it.
   std::function<void()> ViewChanged;

@@ -266,6 +266,9 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
 
 TEditForm& FrameWindow::CreateDocument() {
   auto* view = new EditFormView(form_.settings, form_.dialogs(), form_.ColorDialog1, nullptr);
+  AttachHighlighter(view->form(), form_.settings, form_.Hilite);
+  // Esc in the code pane hides the find dialog when it is shown.
+  view->form().HideFindDialog = [this] { return hideFindDialog(); };
   auto* window = new DocumentSubWindow(view);
   // The smallest size holds the window's frame as well as its contents.
   window->setMinimumSize(SmallestDocumentSize());

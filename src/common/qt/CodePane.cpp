@@ -127,9 +127,28 @@ class CodeEdit final : public QsciScintilla {
  public:
   using QsciScintilla::QsciScintilla;
   bool takesReferences = false;
+  std::function<void(const QKeyEvent&)> keyDown;
+  std::function<void(const QKeyEvent&)> keyUp;
 
  protected:
   void keyPressEvent(QKeyEvent* key) override {
+    if (key->key() != 0 && key->key() == pendingKey_ && keyUp) {
+      const QKeyEvent release(QEvent::KeyRelease, key->key(), key->modifiers(), key->text(), true);
+      keyUp(release);
+    }
+    pendingKey_ = key->key();
+    if (keyDown) keyDown(*key);
+    applyKey(key);
+  }
+
+  void keyReleaseEvent(QKeyEvent* key) override {
+    if (key->key() == pendingKey_) pendingKey_ = 0;
+    QsciScintilla::keyReleaseEvent(key);
+    if (keyUp) keyUp(*key);
+  }
+
+ private:
+  void applyKey(QKeyEvent* key) {
     // A key with Ctrl (and perhaps Shift) types nothing, as in Qt's own text widgets: unbound,
     // such a key does nothing at all. Ctrl with Alt may be AltGr and type.
     const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
@@ -138,6 +157,14 @@ class CodeEdit final : public QsciScintilla {
       QKeyEvent bare(key->type(), key->key(), key->modifiers(), QString(), key->isAutoRepeat());
       QsciScintilla::keyPressEvent(&bare);
       key->setAccepted(bare.isAccepted());
+      return;
+    }
+    // Tab replaces the selection, as in a plain edit control; Scintilla would indent the
+    // selected lines instead.
+    if (key->key() == Qt::Key_Tab && mods == Qt::NoModifier &&
+        SendScintilla(SCI_GETSELECTIONSTART) != SendScintilla(SCI_GETSELECTIONEND)) {
+      SendScintilla(SCI_REPLACESEL, 0UL, "\t");
+      key->accept();
       return;
     }
     int refused = 0;
@@ -154,6 +181,9 @@ class CodeEdit final : public QsciScintilla {
     ReportRefusedInput(this, refused);
   }
 
+  int pendingKey_ = 0;  // pressed, release not yet seen
+
+ protected:
   void inputMethodEvent(QInputMethodEvent* input) override {
     int refused = 0;
     const QString commit = FitInput(input->commitString(), takesReferences, refused);
@@ -439,6 +469,53 @@ void CodePane::SetTextColor(int start, int length, std::uint32_t color) {
   const long from = toBytes(start);
   send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(from), 0);
   send(Sci::SCI_SETSTYLING, static_cast<unsigned long>(toBytes(start + length) - from), style);
+}
+
+// The runs are written as one styling call over the bytes they cover.
+void CodePane::SetTextColors(int start, const std::vector<TextColorRun>& runs) {
+  const int n = charLength();
+  start = std::clamp(start, 0, n);
+  int total = 0;
+  for (const TextColorRun& run : runs) total += std::max(0, run.length);
+  total = std::min(total, n - start);
+  if (total == 0) return;
+  const long from = toBytes(start);
+  const long to = toBytes(start + total);
+  const auto* p = reinterpret_cast<const char*>(
+      send(Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from));
+  QByteArray styles(static_cast<qsizetype>(to - from), '\0');
+  char* out = styles.data();
+  // A pass uses a handful of colours over hundreds of runs: their styles are looked up once.
+  std::vector<std::pair<std::uint32_t, char>> seen;
+  std::size_t r = 0;
+  int left = 0;
+  char style = 0;
+  for (long b = 0; b < to - from; ++b) {
+    if (!isContinuation(p[b])) {
+      while (left == 0 && r < runs.size()) {
+        const std::uint32_t color = runs[r].color & 0xFFFFFF;
+        left = std::max(0, runs[r].length);
+        ++r;
+        auto known = std::find_if(seen.begin(), seen.end(),
+                                  [color](const auto& s) { return s.first == color; });
+        if (known == seen.end())
+          known = seen.insert(seen.end(), {color, static_cast<char>(styleFor(color))});
+        style = known->second;
+      }
+      --left;
+    }
+    out[b] = style;
+  }
+  send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(from), 0);
+  edit_->SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<unsigned long>(to - from),
+                       styles.constData());
+}
+
+void CodePane::setKeyHandlers(std::function<void(const QKeyEvent&)> down,
+                              std::function<void(const QKeyEvent&)> up) {
+  auto* edit = static_cast<CodeEdit*>(edit_.data());
+  edit->keyDown = std::move(down);
+  edit->keyUp = std::move(up);
 }
 
 void CodePane::setFont(const QFont& font) {

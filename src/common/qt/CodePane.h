@@ -8,7 +8,10 @@
 
 #include <QObject>
 #include <QPointer>
+
+class QKeyEvent;
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 
@@ -46,6 +49,7 @@ class CodePane : public QObject, public TextPane {
 
   void SetWordWrap(bool on) override;
   void SetTextColor(int start, int length, std::uint32_t color) override;
+  void SetTextColors(int start, const std::vector<TextColorRun>& runs) override;
 
   void SetVisible(bool visible) override;
   bool IsVisible() const override;
@@ -58,6 +62,12 @@ class CodePane : public QObject, public TextPane {
   // typed, pasted or dropped, goes in as "&#N;"; otherwise it is left out and the user is told.
   void setTakesReferences(bool on);
   bool takesReferences() const;
+
+  // Called for every key pressed in the widget before the widget acts on it, and for every key
+  // released after. A key pressed again before its release was seen (autorepeat without
+  // releases) is released first, so every press is a whole key.
+  void setKeyHandlers(std::function<void(const QKeyEvent&)> down,
+                      std::function<void(const QKeyEvent&)> up);
 
   // Core position <-> Scintilla byte position.
   long toBytes(int pos) const;

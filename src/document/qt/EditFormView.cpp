@@ -26,6 +26,7 @@
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/Encodings.h"
+#include "document/qt/CodeKeys.h"
 #include "document/qt/FontPanelView.h"
 #include "document/qt/TableMenu.h"
 
@@ -235,6 +236,8 @@ EditFormView::EditFormView(const Settings& settings, Dialogs& dialogs, ColourDia
   syntaxTimer_->setInterval(TEditForm::kSyntaxTimerInterval);
   connect(code_.get(), &CodePane::textChanged, this, [this] { form_->CodeEditorChange(); });
   connect(syntaxTimer_, &QTimer::timeout, this, [this] { form_->SyntaxTimerTimer(); });
+  // Keyboard assistance in the code pane; Esc closes this window.
+  ConnectKeyAssist(*code_, *form_, settings, this);
 
   connect(tabs_, &QTabWidget::currentChanged, this, [this, doLumbrix](int index) {
     doLumbrix->setVisible(index == kCodeTab);
