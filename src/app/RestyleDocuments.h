@@ -16,7 +16,6 @@ class TEditForm;
 // `highlight` when SO is on, and shows its boxes and caption anew. The selection and the
 // modified mark come through unchanged.
 void RestyleDocuments(const std::vector<TEditForm*>& documents, const Settings& settings,
-                      const SystemColors& system,
-                      const std::function<void(TEditForm&)>& highlight);
+                      const SystemColors& system, const std::function<void(TEditForm&)>& highlight);
 
 }  // namespace lumbrix

@@ -190,7 +190,7 @@ void TOptionsDialog::CopyToSettings(Settings& s) const {
 }
 
 OptionsSnapshot TOptionsDialog::CurrentStyle() const {
-  return {CheckBoxUSC, CheckBoxUDF,    CheckBoxSO,  CEBColorShape,
+  return {CheckBoxUSC,   CheckBoxUDF,  CheckBoxSO,  CEBColorShape,
           CETColorShape, WorkFontFace, WorkFontSize};
 }
 

@@ -1,11 +1,10 @@
-#include "settings/OptionsForm.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "common/WinText.h"
 #include "settings/MemoryRegistry.h"
+#include "settings/OptionsForm.h"
 #include "support/FakeDialogs.h"
 #include "support/RecordingPorts.h"
 
@@ -242,8 +241,8 @@ TEST_F(OptionsFormTest, RestyleFollowsTheSnapshot) {
        },
        false},
       {"font size", own, [](TOptionsDialog& d) { d.WorkFontSize = 9; }, true},
-      {"font face, default font", Settings{},
-       [](TOptionsDialog& d) { d.WorkFontFace = "Arial"; }, false},
+      {"font face, default font", Settings{}, [](TOptionsDialog& d) { d.WorkFontFace = "Arial"; },
+       false},
   };
   for (const Case& c : cases) {
     dialog.FormShow(c.shown);
