@@ -27,6 +27,8 @@
 #include "document/qt/QtShortDate.h"
 #include "search/GoToForm.h"
 #include "search/qt/GoToFormView.h"
+#include "common/qt/QtDialogs.h"
+#include "settings/qt/OptionsDialogView.h"
 
 namespace lumbrix {
 
@@ -127,6 +129,15 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
   label1_->move(50, 50);
 
   form_.ChromeChanged = [this] { applyChrome(); };
+  // The options dialog lives as long as the frame; "OptionsAction" shows it modally.
+  const QPalette colours = QApplication::palette();
+  form_.systemColors = {WinFromColor(colours.color(QPalette::Base)),
+                        WinFromColor(colours.color(QPalette::Text)),
+                        WinFromColor(colours.color(QPalette::Button))};
+  optionsView_ = std::make_unique<OptionsDialogView>(form_.OptionsDialog, dialogs, help, this);
+  form_.RunOptionsDialog = [this](TOptionsDialog&) {
+    return optionsView_->exec() == QDialog::Accepted;
+  };
   // F1 anywhere in the program, the document windows' menus included, asks for help here.
   qApp->installEventFilter(this);
   resize(1024, 768);
@@ -209,6 +220,14 @@ bool FrameWindow::ownsKey(const QKeyEvent& key) const {
   return false;
 }
 
+int FrameWindow::OwnHelpContext(const QWidget* widget) {
+  for (const QWidget* w = widget; w; w = w->parentWidget()) {
+    const QVariant own = w->property("helpContext");
+    if (own.isValid() && !qobject_cast<const QMenu*>(w)) return own.toInt();
+  }
+  return 0;
+}
+
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
     return QMainWindow::eventFilter(watched, event);
@@ -230,6 +249,11 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
   if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
     // An open menu has its own topic, the document's menus in a property.
     int context = kFrameHelpContext;
+    // A control that names a topic of its own (the options dialog's) opens that topic.
+    if (const int own = OwnHelpContext(widget)) {
+      help_.ShowTopic(own);
+      return true;
+    }
     if (auto* menu = qobject_cast<QMenu*>(watched)) {
       const QVariant own = menu->property("helpContext");
       context =

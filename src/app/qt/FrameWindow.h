@@ -19,6 +19,7 @@ namespace lumbrix {
 class Dialogs;
 class EditFormView;
 class GoToFormView;
+class OptionsDialogView;
 class TGoToForm;
 class FrameActions;
 class Help;
@@ -44,6 +45,10 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   QMdiArea* mdiArea() const { return mdi_; }
   FrameActions& actions() const { return *actions_; }
   GoToFormView* goToView() const { return goToView_.get(); }
+  OptionsDialogView* optionsView() const { return optionsView_.get(); }
+  // The help context a widget or one of its parents names with the property "helpContext"
+  // (menus excepted, which have their own rule); 0 for none.
+  static int OwnHelpContext(const QWidget* widget);
   QLabel* label1() const { return label1_; }
   // Runs a command of a menu item or tool button by its handler name.
   void run(const QString& handler);
@@ -89,6 +94,7 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   // members go and long before Qt would delete it as a child of the frame.
   std::unique_ptr<TGoToForm> goTo_;
   std::unique_ptr<GoToFormView> goToView_;
+  std::unique_ptr<OptionsDialogView> optionsView_;
   bool closing_ = false;
 };
 
