@@ -171,6 +171,7 @@ void OptionsDialogView::buildEditorPage() {
   layout->addWidget(label(QStringLiteral("Размер табуляции:"), tabSize_, page), 0, 0);
   tabSize_->setMaximumWidth(60);
   layout->addWidget(tabSize_, 0, 1, Qt::AlignLeft);
+  layout->setColumnStretch(1, 1);
   layout->addWidget(check("CheckBoxHAVS", QStringLiteral("Home как в Visual Studio"), 203,
                           &TOptionsDialog::CheckBoxHAVS),
                     1, 0, 1, 2);
