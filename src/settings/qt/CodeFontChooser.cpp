@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +19,8 @@ QStringList CodeFontChooser::OfferedFamilies() {
   for (const QString& family : QFontDatabase::families(QFontDatabase::Latin)) {
     // Terminal fonts carry the OEM code page, not the Windows one.
     if (family.contains(QLatin1String("Terminal"), Qt::CaseInsensitive)) continue;
+    // Symbol fonts draw pictures in place of letters.
+    if (QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol)) continue;
     std::string win;
     if (!FromQString(family, win)) continue;
     offered << family;
@@ -45,8 +48,12 @@ CodeFontChooser::CodeFontChooser(const FontChoice& initial, QWidget* parent)
   sample_->setAlignment(Qt::AlignCenter);
   sample_->setMinimumHeight(60);
 
-  const QList<QListWidgetItem*> found =
+  // A face that is not installed opens on the family the system draws it with.
+  QList<QListWidgetItem*> found =
       families_->findItems(ToQString(initial.face), Qt::MatchFixedString);
+  if (found.isEmpty())
+    found = families_->findItems(QFontInfo(QFont(ToQString(initial.face))).family(),
+                                 Qt::MatchFixedString);
   families_->setCurrentItem(found.isEmpty() ? families_->item(0) : found.first());
   const int sizeIndex = sizes_->findData(initial.size);
   sizes_->setCurrentIndex(sizeIndex >= 0 ? sizeIndex : sizes_->findData(10));
