@@ -98,15 +98,6 @@ class OptionsActionTest : public ::testing::Test {
   int shown = 0;
 };
 
-TEST_F(OptionsActionTest, CancelStoresNothing) {
-  openTwo();
-  runOptions([](TOptionsDialog& d) { d.CheckBoxUSC = false; }, false);
-  EXPECT_EQ(shown, 1);
-  EXPECT_EQ(frame.settings, Settings{});
-  EXPECT_TRUE(registry.written.empty());
-  EXPECT_TRUE(windows.Code(0).ColorRuns().empty());
-}
-
 TEST_F(OptionsActionTest, ConfirmWithoutChangeSavesButDoesNotRestyle) {
   openTwo();
   runOptions([](TOptionsDialog&) {});
@@ -197,17 +188,6 @@ TEST_F(OptionsActionTest, CaptionModeAloneWaitsForTheNextViewUpdate) {
   // A re-style does update the captions.
   runOptions([](TOptionsDialog& d) { d.CheckBoxSO = true; });
   EXPECT_EQ(windows.Documents()[0]->Caption, "C:\\site\\index.htm");
-}
-
-TEST_F(OptionsActionTest, TheDialogShowsTheRecordAndTheSystemColours) {
-  frame.settings.USER = "Анна"_w;
-  runOptions(
-      [](TOptionsDialog& d) {
-        EXPECT_EQ(d.EditUSER, std::string("Анна"_w));
-        EXPECT_EQ(d.CEBColorShape, 0xEEEEEEu);
-      },
-      false);
-  EXPECT_EQ(shown, 1);
 }
 
 }  // namespace

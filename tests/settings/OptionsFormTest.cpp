@@ -274,10 +274,5 @@ TEST_F(OptionsFormTest, ConfirmSavesAtOnceAndKeepsTheRecordWhenTheSaveFails) {
   EXPECT_EQ(dialogs.messages[0].caption, std::string("Ошибка при записи в реестр"_w));
 }
 
-TEST_F(OptionsFormTest, HelpButtonOpensTheDialogsTopic) {
-  dialog.HelpButtonClick();
-  EXPECT_EQ(help.topics, std::vector<int>{10});
-}
-
 }  // namespace
 }  // namespace lumbrix
