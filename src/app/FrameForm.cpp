@@ -2,6 +2,7 @@
 
 #include "app/DocumentWindows.h"
 #include "app/MenuTable.h"
+#include "app/RestyleDocuments.h"
 #include "commands/Commenting.h"
 #include "commands/InsertionEngine.h"
 #include "commands/Symbols.h"
@@ -59,7 +60,14 @@ FileDialogRequest OpenDialogRequest() {
 
 TFrameForm::TFrameForm(Dialogs& dialogs, Registry& registry, Help& help, DocumentWindows& windows,
                        ShortDate& date)
-    : dialogs_(dialogs), registry_(registry), help_(help), windows_(windows), date_(date) {}
+    : OptionsDialog(dialogs, help),
+      dialogs_(dialogs),
+      registry_(registry),
+      help_(help),
+      windows_(windows),
+      date_(date) {
+  HighlightDocument = [this](TEditForm& form) { HighlightSyntax(form, settings, Hilite); };
+}
 
 bool TFrameForm::FormPaint(const std::vector<std::string>& arguments) {
   if (FirstShowDone) return false;
@@ -199,6 +207,7 @@ const FrameCommand kFrameCommands[] = {
     {"N73Click", nullptr, [](TFrameForm&, TEditForm& f) { N73Click(f); }},
     {"CreateFile", [](TFrameForm& t) { t.CreateFile(); }},
     {"PreviewInBrow", [](TFrameForm& t) { t.PreviewInBrow(); }},
+    {"OptionsAction", [](TFrameForm& t) { t.OptionsActionExecute(); }},
 };
 
 const FrameCommand* findFrameCommand(std::string_view handler) {
@@ -260,6 +269,20 @@ bool TFrameForm::FormCloseQuery() {
   for (TEditForm* form : windows_.Documents())
     if (!form->FormCloseQuery()) return false;
   return true;
+}
+
+void TFrameForm::OptionsActionExecute() {
+  OptionsDialog.System = systemColors;
+  OptionsDialog.FormShow(settings);
+  if (!RunOptionsDialog || !RunOptionsDialog(OptionsDialog)) return;
+  const bool restyle = OptionsDialog.OKButtonClick(settings, registry_);
+  ApplyFrameSettings(settings, settings.FMK, chrome, dialogs_);
+  if (ChromeChanged) ChromeChanged();
+  if (restyle) RestyleDocuments();
+}
+
+void TFrameForm::RestyleDocuments() {
+  lumbrix::RestyleDocuments(windows_.Documents(), settings, systemColors, HighlightDocument);
 }
 
 }  // namespace lumbrix

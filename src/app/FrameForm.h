@@ -13,6 +13,7 @@
 #include "commands/FontCommands.h"
 #include "common/FileSystem.h"
 #include "highlight/Hilite.h"
+#include "settings/OptionsForm.h"
 #include "settings/Settings.h"
 
 namespace lumbrix {
@@ -87,6 +88,19 @@ class TFrameForm {
 
   Dialogs& dialogs() { return dialogs_; }
   Help& help() { return help_; }
+
+  // The options dialog "Настройки", kept for the whole run and shown by "OptionsAction".
+  TOptionsDialog OptionsDialog;
+  // The system's window colours, which the window layer reports.
+  SystemColors systemColors;
+  // Shows the options dialog modally; true when it was closed with "ДА".
+  std::function<bool(TOptionsDialog&)> RunOptionsDialog;
+  // The highlighting pass on one document window; the frame's own pass unless replaced.
+  std::function<void(TEditForm&)> HighlightDocument;
+  // Shows the options dialog; on "ДА" the record is stored and saved, then applied to the
+  // frame and, when the look changed, to every open document.
+  void OptionsActionExecute();
+  void RestyleDocuments();
   ShortDate& date() { return date_; }
 
  private:

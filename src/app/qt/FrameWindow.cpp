@@ -35,6 +35,8 @@
 #include "templates/qt/CreateFileView.h"
 #include "tagmaster/Form5.h"
 #include "tagmaster/qt/Form5View.h"
+#include "common/qt/QtDialogs.h"
+#include "settings/qt/OptionsDialogView.h"
 
 namespace lumbrix {
 
@@ -142,6 +144,17 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
     if (!createFileView_) createFileView_ = std::make_unique<CreateFileView>(help_, this);
     createFileView_->run(dialog);
   };
+  // The options dialog is made when first asked for and lives as long as the frame.
+  const QPalette colours = QApplication::palette();
+  form_.systemColors = {WinFromColor(colours.color(QPalette::Base)),
+                        WinFromColor(colours.color(QPalette::Text)),
+                        WinFromColor(colours.color(QPalette::Button))};
+  form_.RunOptionsDialog = [this](TOptionsDialog&) {
+    if (!optionsView_)
+      optionsView_ = std::make_unique<OptionsDialogView>(form_.OptionsDialog, form_.dialogs(),
+                                                         help_, this);
+    return optionsView_->exec() == QDialog::Accepted;
+  };
   // F1 anywhere in the program, the document windows' menus included, asks for help here.
   qApp->installEventFilter(this);
   resize(1024, 768);
@@ -224,6 +237,14 @@ bool FrameWindow::ownsKey(const QKeyEvent& key) const {
   return false;
 }
 
+int FrameWindow::OwnHelpContext(const QWidget* widget) {
+  for (const QWidget* w = widget; w; w = w->parentWidget()) {
+    const QVariant own = w->property("helpContext");
+    if (own.isValid() && !qobject_cast<const QMenu*>(w)) return own.toInt();
+  }
+  return 0;
+}
+
 bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
     return QMainWindow::eventFilter(watched, event);
@@ -245,6 +266,11 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
   if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
     // An open menu has its own topic, the document's menus in a property.
     int context = kFrameHelpContext;
+    // A control that names a topic of its own (the options dialog's) opens that topic.
+    if (const int own = OwnHelpContext(widget)) {
+      help_.ShowTopic(own);
+      return true;
+    }
     if (auto* menu = qobject_cast<QMenu*>(watched)) {
       const QVariant own = menu->property("helpContext");
       context =

@@ -20,6 +20,7 @@ class Dialogs;
 class EditFormView;
 class CreateFileView;
 class GoToFormView;
+class OptionsDialogView;
 class TGoToForm;
 class FindFormView;
 class TFindForm;
@@ -54,6 +55,10 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   // Esc in a code pane: hides the find dialog, keeping its fields, when it exists and is shown.
   // Returns whether it did; when it did not, the key closes the document window instead.
   bool hideFindDialog();
+  OptionsDialogView* optionsView() const { return optionsView_.get(); }
+  // The help context a widget or one of its parents names with the property "helpContext"
+  // (menus excepted, which have their own rule); 0 for none.
+  static int OwnHelpContext(const QWidget* widget);
   QLabel* label1() const { return label1_; }
   // The tag master and attribute master dialog, made when first asked for.
   Form5View* tagMasterView();
@@ -112,6 +117,7 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   // The tag master, the same way; made by its first command.
   std::unique_ptr<TForm5> tagMaster_;
   std::unique_ptr<Form5View> tagMasterView_;
+  std::unique_ptr<OptionsDialogView> optionsView_;
   bool closing_ = false;
 };
 

@@ -431,6 +431,10 @@ void EditFormView::render() {
   if (!f.UseSystemColors) {
     edit->setPaper(colorOf(f.CodeBackground));
     edit->setColor(colorOf(f.CodeTextColor));
+  } else {
+    // A re-style back to the system colours.
+    edit->setPaper(edit->palette().color(QPalette::Base));
+    edit->setColor(edit->palette().color(QPalette::Text));
   }
   const QFont font(ToQString(f.CodeFontFace), f.CodeFontSize);
   if (font != appliedFont_) {
