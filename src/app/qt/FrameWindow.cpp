@@ -21,10 +21,12 @@
 #include "common/Platform.h"
 #include "common/qt/CodePane.h"
 #include "common/qt/CommandIcons.h"
+#include "common/qt/QtShell.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
 #include "document/qt/QtShortDate.h"
+#include "publication/qt/PubMasterView.h"
 #include "search/GoToForm.h"
 #include "search/qt/GoToFormView.h"
 
@@ -78,7 +80,7 @@ bool menuOwnsKey(const QMenu* menu, const QKeySequence& key) {
 bool isWindowCommand(const QString& handler) {
   return handler.startsWith(QLatin1String("Window")) || handler == QLatin1String("Quit") ||
          handler == QLatin1String("N11Click") || handler == QLatin1String("GoTo") ||
-         handler == QLatin1String("N78Click");
+         handler == QLatin1String("N78Click") || handler == QLatin1String("PublicationMaster");
 }
 
 }  // namespace
@@ -111,6 +113,8 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
 
   goTo_ = std::make_unique<TGoToForm>();
   goToView_ = std::make_unique<GoToFormView>(*goTo_, this);
+  shell_ = std::make_unique<QtShell>();
+  pubMaster_ = std::make_unique<QtPubMaster>(form_.dialogs(), *shell_, this);
   actions_ = std::make_unique<FrameActions>(this, [this](const QString& h) { run(h); });
   for (QAction* a : findChildren<QAction*>()) {
     const QString h = a->objectName();
@@ -234,6 +238,9 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
       const QVariant own = menu->property("helpContext");
       context =
           own.isValid() ? own.toInt() : actions_->menuHelpContexts().value(menu, kFrameHelpContext);
+    } else if (const QWidget* dialog = widget->window();
+               dialog != this && dialog->property("helpContext").isValid()) {
+      context = dialog->property("helpContext").toInt();
     } else if (TEditForm* active = ActiveDocument()) {
       if (EditFormView* view = viewOf(*active);
           view && view->isAncestorOf(QApplication::focusWidget()))
@@ -326,6 +333,8 @@ void FrameWindow::runWindowCommand(const QString& h) {
       form_.EditForm = document;
       goToView_->Execute(*document, h == QLatin1String("N78Click"));
     }
+  } else if (h == QLatin1String("PublicationMaster")) {
+    form_.PublicationMaster(*pubMaster_);
   } else if (h == QLatin1String("WindowCascade1")) {
     mdi_->cascadeSubWindows();
   } else if (h == QLatin1String("WindowTileHorizontal1")) {

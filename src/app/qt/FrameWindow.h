@@ -19,6 +19,8 @@ namespace lumbrix {
 class Dialogs;
 class EditFormView;
 class GoToFormView;
+class QtPubMaster;
+class QtShell;
 class TGoToForm;
 class FrameActions;
 class Help;
@@ -44,6 +46,8 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   QMdiArea* mdiArea() const { return mdi_; }
   FrameActions& actions() const { return *actions_; }
   GoToFormView* goToView() const { return goToView_.get(); }
+  // The publication master, made with its window on first use.
+  QtPubMaster& pubMaster() const { return *pubMaster_; }
   QLabel* label1() const { return label1_; }
   // Runs a command of a menu item or tool button by its handler name.
   void run(const QString& handler);
@@ -89,6 +93,9 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   // members go and long before Qt would delete it as a child of the frame.
   std::unique_ptr<TGoToForm> goTo_;
   std::unique_ptr<GoToFormView> goToView_;
+  // The shell the publication master's preview hands its page to; the master goes first.
+  std::unique_ptr<QtShell> shell_;
+  std::unique_ptr<QtPubMaster> pubMaster_;
   bool closing_ = false;
 };
 
