@@ -22,11 +22,10 @@ std::optional<std::string> PrivateTempFolder(const std::string& base) {
 
 bool RemoveFile(const std::string& path) {
   const std::string native = NativePath(path);
-  const int n = ::MultiByteToWideChar(CP_UTF8, 0, native.data(), static_cast<int>(native.size()),
-                                      nullptr, 0);
+  const int n =
+      ::MultiByteToWideChar(CP_UTF8, 0, native.data(), static_cast<int>(native.size()), nullptr, 0);
   std::wstring wide(n, L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, native.data(), static_cast<int>(native.size()), wide.data(),
-                        n);
+  ::MultiByteToWideChar(CP_UTF8, 0, native.data(), static_cast<int>(native.size()), wide.data(), n);
   return ::DeleteFileW(wide.c_str()) != 0;
 }
 

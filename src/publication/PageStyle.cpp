@@ -18,8 +18,8 @@ struct AlignWord {
 
 // The buttons of an alignment group in the order they are read.
 constexpr AlignWord kAlignWords[] = {
-    {AlignButton::Left, "left"},       {AlignButton::Center, "center"},
-    {AlignButton::Right, "right"},     {AlignButton::Justify, "justify"},
+    {AlignButton::Left, "left"},   {AlignButton::Center, "center"},
+    {AlignButton::Right, "right"}, {AlignButton::Justify, "justify"},
     {AlignButton::Default, ""},
 };
 
@@ -127,7 +127,7 @@ bool TakeBody(BodyStyle& body, DocProperties& doc, const BodyBoxes& boxes) {
 }
 
 HeadingBoxes ShowHeading(const HeadingStyle& s) {
-  return {number(s.padTop),   number(s.padBottom),   number(s.padLeft), number(s.padRight),
+  return {number(s.padTop),   number(s.padBottom),   number(s.padLeft),        number(s.padRight),
           number(s.fontSize), number(s.letterSpace), showAlign(s.align, false)};
 }
 
@@ -138,10 +138,17 @@ ParagraphBoxes ShowParagraph(const ParagraphStyle& s) {
 }
 
 BodyBoxes ShowBody(const BodyStyle& b, const DocProperties& d) {
-  return {number(b.marginLeft),   number(b.marginRight), number(b.marginTop),
-          number(b.marginBottom), b.fontFamily,          number(b.fontSize),
-          b.bkColor,              b.color,               d.title,
-          d.description,          d.keywords};
+  return {number(b.marginLeft),
+          number(b.marginRight),
+          number(b.marginTop),
+          number(b.marginBottom),
+          b.fontFamily,
+          number(b.fontSize),
+          b.bkColor,
+          b.color,
+          d.title,
+          d.description,
+          d.keywords};
 }
 
 std::string ColourLabel(std::uint32_t colour) {
@@ -153,8 +160,8 @@ std::string GenerateCss(const PageStyle& style, const std::array<bool, kHeadingL
   std::string css;
   if (insertBody) {
     const BodyStyle& b = style.body;
-    css += "body {\r\nmargin-left:" + number(b.marginLeft) + ";\r\nmargin-right:" +
-           number(b.marginRight) + ";\r\nmargin-top:" + number(b.marginTop) +
+    css += "body {\r\nmargin-left:" + number(b.marginLeft) +
+           ";\r\nmargin-right:" + number(b.marginRight) + ";\r\nmargin-top:" + number(b.marginTop) +
            ";\r\nmargin-bottom:" + number(b.marginBottom) + ";\r\nfont-family:" + b.fontFamily +
            ";\r\nfont-size:" + number(b.fontSize) + "px;\r\nbackground-color:#" +
            ColorToHex(b.bkColor) + ";\r\ncolor:#" + ColorToHex(b.color) + ";\r\n}\r\n";
@@ -174,11 +181,11 @@ std::string GenerateCss(const PageStyle& style, const std::array<bool, kHeadingL
   for (int level = 0; level < kHeadingLevels; ++level) {
     if (!levels[level]) continue;
     const HeadingStyle& h = style.headings[level];
-    css += "h" + number(level + 1) + " {\r\npadding-top:" + number(h.padTop) + ";\r\npadding-bottom:" +
-           number(h.padBottom) + ";\r\npadding-left:" + number(h.padLeft) +
+    css += "h" + number(level + 1) + " {\r\npadding-top:" + number(h.padTop) +
+           ";\r\npadding-bottom:" + number(h.padBottom) + ";\r\npadding-left:" + number(h.padLeft) +
            ";\r\npadding-right:" + number(h.padRight) + ";\r\ntext-align:" + h.align +
-           ";\r\nfont-size:" + number(h.fontSize) + "px;\r\nletter-spacing:" +
-           number(h.letterSpace) + "px;\r\nfont-weight:bold;\r\n}\r\n";
+           ";\r\nfont-size:" + number(h.fontSize) +
+           "px;\r\nletter-spacing:" + number(h.letterSpace) + "px;\r\nfont-weight:bold;\r\n}\r\n";
   }
   return css;
 }

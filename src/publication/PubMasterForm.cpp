@@ -220,8 +220,7 @@ void TPubMasterForm::ResetButtonClick() {
 }
 
 std::string TPubMasterForm::PreviewPage() const {
-  const std::string title =
-      InsertBODYDoc ? Working.doc.title : std::string("(пробная страница)"_w);
+  const std::string title = InsertBODYDoc ? Working.doc.title : std::string("(пробная страница)"_w);
   std::string page =
       "<html><head>\r\n <meta http-equiv=\"Content-Type\" content=\"text/html; "
       "charset=windows-1251\" />\r\n <title>" +
@@ -246,7 +245,8 @@ void TPubMasterForm::PreviewButtonClick() {
 }
 
 std::string TPubMasterForm::TemplateText() const {
-  return std::string(kTemplateHead) + Css() + " </style>\r\n</head>\r\n<body>\r\n\r\n</body></html>";
+  return std::string(kTemplateHead) + Css() +
+         " </style>\r\n</head>\r\n<body>\r\n\r\n</body></html>";
 }
 
 void TPubMasterForm::ExportButtonClick() {

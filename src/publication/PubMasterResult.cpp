@@ -24,8 +24,8 @@ std::string NewPageText(const Settings& settings, const std::string& css, bool i
     const std::string author = settings.USER.empty() ? std::string("Ваше имя"_w) : settings.USER;
     page += " <meta name=\"author\" content=\"" + author + "\" />\r\n";
   }
-  page += " <meta name=\"generator\" content=\"Lumbrix " + std::string(kProgramVersion) +
-          "\" />\r\n";
+  page +=
+      " <meta name=\"generator\" content=\"Lumbrix " + std::string(kProgramVersion) + "\" />\r\n";
   if (insertBody) {
     page += " <meta name=\"description\" content=\"" + doc.description + "\" />\r\n";
     page += " <meta name=\"keywords\" content=\"" + doc.keywords + "\" />\r\n";
@@ -68,8 +68,8 @@ void ActOnPubMasterResult(
       if (current) InsertStyleElement(*current, master.GeneratedCss);
       break;
     case TPubMasterForm::NewPage: {
-      const std::string page = NewPageText(settings, master.GeneratedCss, master.InsertBODYDoc,
-                                           master.Working.doc);
+      const std::string page =
+          NewPageText(settings, master.GeneratedCss, master.InsertBODYDoc, master.Working.doc);
       newDocument([&](TEditForm& document) { FillNewPage(document, settings, page); });
       break;
     }

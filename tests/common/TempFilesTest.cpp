@@ -1,11 +1,10 @@
-#include "common/TempFiles.h"
-
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
+#include "common/TempFiles.h"
 #include "support/TempDir.h"
 
 namespace lumbrix {

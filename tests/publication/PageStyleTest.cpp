@@ -1,8 +1,7 @@
-#include "publication/PageStyle.h"
-
 #include <gtest/gtest.h>
 
 #include "common/WinText.h"
+#include "publication/PageStyle.h"
 
 namespace lumbrix {
 namespace {
@@ -31,8 +30,9 @@ TEST(PageStyleTest, DefaultsOfEveryRecord) {
             std::vector<int>({0, 0, 0, 0, 10, 14, 16, 0}));
   EXPECT_EQ(p.align, "justify");
   const BodyStyle& b = s.body;
-  EXPECT_EQ(std::vector<int>({b.marginLeft, b.marginRight, b.marginTop, b.marginBottom, b.fontSize}),
-            std::vector<int>({30, 30, 10, 10, 14}));
+  EXPECT_EQ(
+      std::vector<int>({b.marginLeft, b.marginRight, b.marginTop, b.marginBottom, b.fontSize}),
+      std::vector<int>({30, 30, 10, 10, 14}));
   EXPECT_EQ(b.fontFamily, "");
   EXPECT_EQ(b.bkColor, 0xFFFFFFu);
   EXPECT_EQ(b.color, 0u);
@@ -47,11 +47,14 @@ TEST(PageStyleTest, BoxNumbers) {
     std::optional<int> value;
   };
   const Case cases[] = {
-      {"5", 5},          {"-3", -3},       {"+7", 7},          {"0", 0},
-      {"007", 7},        {"", {}},         {"x", {}},          {"1.5", {}},
-      {"5x", {}},        {"-", {}},        {"+", {}},          {"++1", {}},
-      {"+-1", {}},       {"2147483647", 2147483647},           {"2147483648", {}},
-      {"-2147483648", -2147483647 - 1},
+      {"5", 5},           {"-3", -3},
+      {"+7", 7},          {"0", 0},
+      {"007", 7},         {"", {}},
+      {"x", {}},          {"1.5", {}},
+      {"5x", {}},         {"-", {}},
+      {"+", {}},          {"++1", {}},
+      {"+-1", {}},        {"2147483647", 2147483647},
+      {"2147483648", {}}, {"-2147483648", -2147483647 - 1},
   };
   for (const Case& c : cases) EXPECT_EQ(BoxNumber(c.text), c.value) << '"' << c.text << '"';
 }

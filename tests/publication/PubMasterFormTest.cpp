@@ -1,11 +1,10 @@
-#include "publication/PubMasterForm.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "common/WinText.h"
 #include "publication/FakeColourChooser.h"
+#include "publication/PubMasterForm.h"
 #include "support/FakeDialogs.h"
 #include "support/RecordingPorts.h"
 #include "support/TempDir.h"
@@ -152,7 +151,7 @@ TEST_F(PubMasterFormTest, ColourButtonsOfferTheCustomColoursAndRefillTheBodyBoxe
   form.SetBODY_bkcolorClick();
   EXPECT_EQ(colours.initials, std::vector<std::uint32_t>{0xFFFFFF});
   EXPECT_EQ(colours.offered, (std::vector<std::uint32_t>{0x000000, 0x202020, 0x404040, 0x808080,
-                                                        0xA0A0A0, 0xC0C0C0, 0xE0E0E0, 0xFFFFFF}));
+                                                         0xA0A0A0, 0xC0C0C0, 0xE0E0E0, 0xFFFFFF}));
   EXPECT_EQ(form.Working.body.bkColor, 0x00FF8000u);
   EXPECT_EQ(form.Body.bkColor, 0x00FF8000u);
   EXPECT_EQ(ColourLabel(form.Body.bkColor), "=#0080ff");
@@ -243,13 +242,15 @@ TEST_F(PubMasterFormTest, ExportWritesTheTemplateOrTheSheetFromTheValuesLastTake
 
   const std::string css = GenerateCss(DefaultPageStyle(), form.LevelChecked, true, {});
   EXPECT_EQ(TempDir::Read(dir.File("a.css")), css);
-  EXPECT_EQ(TempDir::Read(dir.File("a.htt")),
-            std::string("<html>\r\n<head>\r\n <!-- Создано в редакторе Lumbrix OV_PROG_VER -->\r\n <meta "
-            "http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\" />\r\n <meta "
-            "name=\"generator\" content=\"Lumbrix\" />\r\n <meta name=\"author\" "
-            "content=\"Ваше имя\" />\r\n <title>Ваш заголовок</title>\r\n <style "
-            "type=\"text/css\">\r\n"_w) +
-                css + " </style>\r\n</head>\r\n<body>\r\n\r\n</body></html>");
+  EXPECT_EQ(
+      TempDir::Read(dir.File("a.htt")),
+      std::string(
+          "<html>\r\n<head>\r\n <!-- Создано в редакторе Lumbrix OV_PROG_VER -->\r\n <meta "
+          "http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\" />\r\n <meta "
+          "name=\"generator\" content=\"Lumbrix\" />\r\n <meta name=\"author\" "
+          "content=\"Ваше имя\" />\r\n <title>Ваш заголовок</title>\r\n <style "
+          "type=\"text/css\">\r\n"_w) +
+          css + " </style>\r\n</head>\r\n<body>\r\n\r\n</body></html>");
   EXPECT_FALSE(std::filesystem::exists(dir.File("a.txt")));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, "Ошибка!"_w);

@@ -1,5 +1,3 @@
-#include "publication/PubMasterResult.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +8,7 @@
 #include "document/DocumentFixture.h"
 #include "publication/FakeColourChooser.h"
 #include "publication/PubMasterForm.h"
+#include "publication/PubMasterResult.h"
 #include "support/RecordingPorts.h"
 
 namespace lumbrix {
@@ -28,8 +27,8 @@ class PubMasterResultTest : public testing::DocumentTest {
     master.GeneratedCss = "a {\r\ncolor:red;\r\n}\r\n";
     ActOnPubMasterResult(master, withDocument ? &Form() : nullptr, settings,
                          [this](const std::function<void(TEditForm&)>& fill) {
-                           newForm = std::make_unique<TEditForm>(settings, dialogs, newCode,
-                                                                 newPlain);
+                           newForm =
+                               std::make_unique<TEditForm>(settings, dialogs, newCode, newPlain);
                            fill(*newForm);
                          });
   }
@@ -94,12 +93,12 @@ TEST_F(PubMasterResultTest, ANewPageIsMadeWithTheCaretBeforeTheBodyEnd) {
   const std::string expected =
       DocTypeFor(1) +
       std::string(
-      "\r\n<html>\r\n<head>\r\n <meta http-equiv=\"Content-Type\" content=\"text/html; "
-      "charset=windows-1251\" />\r\n <meta name=\"author\" content=\"Иван\" />\r\n <meta "
-      "name=\"generator\" content=\"Lumbrix 0.8.1\" />\r\n <meta name=\"description\" "
-      "content=\"о чём\" />\r\n <meta name=\"keywords\" content=\"k1, k2\" />\r\n "
-      "<title>Заглавие</title>\r\n <style type=\"text/css\">\r\na {\r\ncolor:red;\r\n}\r\n "
-      "</style>\r\n</head>\r\n<body>\r\n\r\n</body>\r\n</html>"_w);
+          "\r\n<html>\r\n<head>\r\n <meta http-equiv=\"Content-Type\" content=\"text/html; "
+          "charset=windows-1251\" />\r\n <meta name=\"author\" content=\"Иван\" />\r\n <meta "
+          "name=\"generator\" content=\"Lumbrix 0.8.1\" />\r\n <meta name=\"description\" "
+          "content=\"о чём\" />\r\n <meta name=\"keywords\" content=\"k1, k2\" />\r\n "
+          "<title>Заглавие</title>\r\n <style type=\"text/css\">\r\na {\r\ncolor:red;\r\n}\r\n "
+          "</style>\r\n</head>\r\n<body>\r\n\r\n</body>\r\n</html>"_w);
   EXPECT_EQ(newCode.Text(), expected);
   EXPECT_EQ(newForm->FileImage, expected);
   EXPECT_TRUE(newForm->Modified());

@@ -64,9 +64,8 @@ QButtonGroup* PubMasterView::alignGroup(const char* prefix, bool withDefault, Al
     row->addWidget(b);
   }
   row->addStretch();
-  connect(group, &QButtonGroup::idClicked, this, [target](int id) {
-    *target = static_cast<AlignButton>(id);
-  });
+  connect(group, &QButtonGroup::idClicked, this,
+          [target](int id) { *target = static_cast<AlignButton>(id); });
   return group;
 }
 
@@ -104,7 +103,8 @@ QWidget* PubMasterView::buildHeadingPage() {
   };
   row(0, QStringLiteral("Интервал над заголовком:"), "H_pad_top", h.padTop);
   row(1, QStringLiteral("Интервал под заголовком:"), "H_pad_bottom", h.padBottom);
-  QLineEdit* padLeft = bind("H_pad_left", QStringLiteral("Отступ слева"), h.padLeft, Group::Heading);
+  QLineEdit* padLeft =
+      bind("H_pad_left", QStringLiteral("Отступ слева"), h.padLeft, Group::Heading);
   QLineEdit* padRight =
       bind("H_pad_right", QStringLiteral("Отступ справа"), h.padRight, Group::Heading);
   grid->addWidget(caption(QStringLiteral("Отступы (пикс.):   слева"), padLeft), 2, 0);
@@ -141,8 +141,8 @@ QWidget* PubMasterView::buildParagraphPage() {
   pair(1, QStringLiteral("Отступы всего текста абзаца (пикс.):   слева"), "P_pad_left",
        QStringLiteral("Отступ абзаца слева"), p.padLeft, QStringLiteral("справа"), "P_pad_right",
        QStringLiteral("Отступ абзаца справа"), p.padRight);
-  QLineEdit* indent = bind("P_txt_indent", QStringLiteral("Отступ первой строки абзаца"),
-                           p.indent, Group::Paragraph);
+  QLineEdit* indent = bind("P_txt_indent", QStringLiteral("Отступ первой строки абзаца"), p.indent,
+                           Group::Paragraph);
   grid->addWidget(caption(QStringLiteral("Отступ первой строки абзаца:"), indent), 2, 0);
   grid->addWidget(indent, 2, 1);
   auto* alignBox = new QGroupBox(QStringLiteral("Выравнивание текста"), page);

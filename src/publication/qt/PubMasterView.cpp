@@ -99,7 +99,8 @@ PubMasterView::PubMasterView(TPubMasterForm& form, QWidget* parent)
   bottom->addWidget(cancel);
   layout->addLayout(bottom);
 
-  connect(preview, &QPushButton::clicked, this, [this] { act(&TPubMasterForm::PreviewButtonClick); });
+  connect(preview, &QPushButton::clicked, this,
+          [this] { act(&TPubMasterForm::PreviewButtonClick); });
   connect(reset, &QPushButton::clicked, this, [this] { act(&TPubMasterForm::ResetButtonClick); });
   connect(exportButton, &QPushButton::clicked, this,
           [this] { act(&TPubMasterForm::ExportButtonClick); });

@@ -18,12 +18,12 @@
 
 #include "app/qt/FrameTestSupport.h"
 #include "common/qt/ColourChooser.h"
+#include "common/qt/ModalScript.h"
 #include "common/qt/QtDialogs.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "publication/FakeColourChooser.h"
 #include "publication/qt/PubMasterView.h"
-#include "common/qt/ModalScript.h"
 
 namespace lumbrix {
 namespace {
@@ -148,8 +148,8 @@ TEST_F(PubMasterViewFixture, PagesPhotographed) {
     view.tabs()->setCurrentIndex(page);
     QTest::qWait(300);
     const QString file = folder + QStringLiteral("/pubmaster-%1.png").arg(page + 1);
-    EXPECT_EQ(QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"),
-                                                           QStringLiteral("root"), file}),
+    EXPECT_EQ(QProcess::execute(QStringLiteral("import"),
+                                {QStringLiteral("-window"), QStringLiteral("root"), file}),
               0);
   }
   view.close();
