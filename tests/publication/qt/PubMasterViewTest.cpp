@@ -62,6 +62,21 @@ TEST(PubMasterViewTest, GeneratingMakesANewPageInTheFrame) {
   EXPECT_TRUE(f.dialogs.messages.empty());
 }
 
+TEST(PubMasterViewTest, F1OpensTheMastersHelpTopic) {
+  FrameFixture f;
+  f.firstShow();
+  ModalScript script({[](QWidget* w) {
+    auto* view = qobject_cast<PubMasterView*>(w);
+    ASSERT_NE(view, nullptr);
+    QTest::keyClick(view->box(QStringLiteral("P_fnt_size")), Qt::Key_F1);
+    view->reject();
+  }});
+  f.frame->run(QStringLiteral("PublicationMaster"));
+  EXPECT_TRUE(script.done());
+  EXPECT_EQ(f.help.topics, std::vector<int>{TPubMasterForm::kHelpContext});
+  EXPECT_TRUE(f.frame->Documents().empty());
+}
+
 class PubMasterViewFixture : public ::testing::Test {
  protected:
   testing::FakeDialogs dialogs;
