@@ -12,6 +12,8 @@
 #include "document/EditForm.h"
 #include "document/Navigation.h"
 #include "document/Skeletons.h"
+#include "publication/PubMasterForm.h"
+#include "publication/PubMasterResult.h"
 #include "settings/SettingsStore.h"
 
 namespace lumbrix {
@@ -263,6 +265,15 @@ void TFrameForm::QuoteSelection(unsigned char open, unsigned char close) {
   TextPane& pane = form->ActivePane();
   ReplacePaneSelection(*form, pane,
                        static_cast<char>(open) + pane.SelText() + static_cast<char>(close));
+}
+
+void TFrameForm::PublicationMaster(PubMasterWindow& window) {
+  TEditForm* current = activeDocument();
+  TPubMasterForm& master = window.Master();
+  master.DocumentsOpen = current != nullptr;
+  window.ShowModal();
+  ActOnPubMasterResult(master, current, settings,
+                       [this](const std::function<void(TEditForm&)>& fill) { NewDocument(fill); });
 }
 
 bool TFrameForm::FormCloseQuery() {

@@ -21,6 +21,7 @@ namespace lumbrix {
 class Dialogs;
 class DocumentWindows;
 class Help;
+class PubMasterWindow;
 class Registry;
 class Shell;
 class ShortDate;
@@ -85,6 +86,10 @@ class TFrameForm {
 
   // The new-document commands: a window made in a maximised frame, filled by `fill`.
   void NewDocument(const std::function<void(TEditForm&)>& fill);
+
+  // The publication master: shown modally over the active document (if any), then its result is
+  // acted on.
+  void PublicationMaster(PubMasterWindow& window);
 
   Dialogs& dialogs() { return dialogs_; }
   Help& help() { return help_; }

@@ -11,6 +11,8 @@
 #include "common/WinText.h"
 #include "document/EditForm.h"
 #include "document/Skeletons.h"
+#include "publication/FakeColourChooser.h"
+#include "publication/PubMasterForm.h"
 #include "settings/MemoryRegistry.h"
 #include "support/FakeDialogs.h"
 #include "support/RecordingPorts.h"
@@ -321,6 +323,55 @@ TEST_F(FrameFormTest, BlockAndCommentCommandsActOnTheActiveDocument) {
   frame->Execute("N63Click");
   ASSERT_FALSE(dialogs.messages.empty());
   EXPECT_EQ(code.Text(), "  ONE\r\nTWO");
+}
+
+// The publication master's window for the frame: the form is made on first use, and showing it
+// runs what the user does in it.
+class ScriptedPubMaster : public PubMasterWindow {
+ public:
+  explicit ScriptedPubMaster(Dialogs& dialogs) : dialogs_(dialogs) {}
+  TPubMasterForm& Master() override {
+    if (!form) form = std::make_unique<TPubMasterForm>(dialogs_, shell_, colours_,
+                                                       std::vector<std::string>{});
+    return *form;
+  }
+  void ShowModal() override {
+    form->FormShow();
+    shownWithDocuments.push_back(form->DocumentsOpen);
+    user(*form);
+  }
+  std::function<void(TPubMasterForm&)> user;
+  std::unique_ptr<TPubMasterForm> form;
+  std::vector<bool> shownWithDocuments;
+
+ private:
+  Dialogs& dialogs_;
+  testing::RecordingShell shell_;
+  testing::FakeColourChooser colours_;
+};
+
+TEST_F(FrameFormTest, ThePublicationMasterMakesAPageOrStylesTheActiveDocument) {
+  ScriptedPubMaster master(dialogs);
+  master.user = [](TPubMasterForm& f) { f.OKButtonClick(); };
+  frame->PublicationMaster(master);
+  ASSERT_EQ(windows->Count(), 1u);
+  EXPECT_NE(windows->Code(0).Text().find(" <title>Новая страница</title>"_w), std::string::npos);
+  TPubMasterForm* made = master.form.get();
+
+  // With a document open the styles go into it; the same master is shown again.
+  windows->Code(0).SetText("<head></head>");
+  frame->PublicationMaster(master);
+  EXPECT_EQ(master.form.get(), made);
+  EXPECT_EQ(master.shownWithDocuments, (std::vector<bool>{false, true}));
+  EXPECT_EQ(windows->Count(), 1u);
+  EXPECT_EQ(windows->Code(0).Text().rfind("<head>\r\n<style type=\"text/css\">\r\nbody {", 0), 0u);
+
+  // Closed without generating: nothing changes.
+  const std::string before = windows->Code(0).Text();
+  master.user = [](TPubMasterForm& f) { f.CancelButtonClick(); };
+  frame->PublicationMaster(master);
+  EXPECT_EQ(windows->Code(0).Text(), before);
+  EXPECT_EQ(windows->Count(), 1u);
 }
 
 }  // namespace

@@ -23,11 +23,13 @@
 #include "common/qt/CommandIcons.h"
 #include "common/qt/QtDialogs.h"
 #include "common/qt/QtFonts.h"
+#include "common/qt/QtShell.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
 #include "document/qt/QtShortDate.h"
 #include "search/FindForm.h"
+#include "publication/qt/PubMasterView.h"
 #include "search/GoToForm.h"
 #include "search/qt/FindFormView.h"
 #include "search/qt/GoToFormView.h"
@@ -90,7 +92,7 @@ bool isWindowCommand(const QString& handler) {
          handler == QLatin1String("N11Click") || handler == QLatin1String("GoTo") ||
          handler == QLatin1String("N78Click") || handler == QLatin1String("Find") ||
          handler == QLatin1String("Replace") || handler == QLatin1String("TagMaster") ||
-         handler == QLatin1String("AttrMaster");
+         handler == QLatin1String("AttrMaster") || handler == QLatin1String("PublicationMaster");
 }
 
 }  // namespace
@@ -123,6 +125,8 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
 
   goTo_ = std::make_unique<TGoToForm>();
   goToView_ = std::make_unique<GoToFormView>(*goTo_, this);
+  shell_ = std::make_unique<QtShell>();
+  pubMaster_ = std::make_unique<QtPubMaster>(form_.dialogs(), *shell_, this);
   actions_ = std::make_unique<FrameActions>(this, [this](const QString& h) { run(h); });
   for (QAction* a : findChildren<QAction*>()) {
     const QString h = a->objectName();
@@ -277,6 +281,9 @@ bool FrameWindow::eventFilter(QObject* watched, QEvent* event) {
           own.isValid() ? own.toInt() : actions_->menuHelpContexts().value(menu, kFrameHelpContext);
     } else if (findView_ && widget->window() == findView_.get()) {
       context = FindFormView::kHelpContext;
+    } else if (const QWidget* dialog = widget->window();
+               dialog != this && dialog->property("helpContext").isValid()) {
+      context = dialog->property("helpContext").toInt();
     } else if (TEditForm* active = ActiveDocument()) {
       if (EditFormView* view = viewOf(*active);
           view && view->isAncestorOf(QApplication::focusWidget()))
@@ -385,6 +392,8 @@ void FrameWindow::runWindowCommand(const QString& h) {
                                               ? TForm5::Mode::TagMaster
                                               : TForm5::Mode::AttrMaster);
     }
+  } else if (h == QLatin1String("PublicationMaster")) {
+    form_.PublicationMaster(*pubMaster_);
   } else if (h == QLatin1String("WindowCascade1")) {
     mdi_->cascadeSubWindows();
   } else if (h == QLatin1String("WindowTileHorizontal1")) {

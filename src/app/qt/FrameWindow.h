@@ -21,6 +21,8 @@ class EditFormView;
 class CreateFileView;
 class GoToFormView;
 class OptionsDialogView;
+class QtPubMaster;
+class QtShell;
 class TGoToForm;
 class FindFormView;
 class TFindForm;
@@ -59,6 +61,8 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   // The help context a widget or one of its parents names with the property "helpContext"
   // (menus excepted, which have their own rule); 0 for none.
   static int OwnHelpContext(const QWidget* widget);
+  // The publication master, made with its window on first use.
+  QtPubMaster& pubMaster() const { return *pubMaster_; }
   QLabel* label1() const { return label1_; }
   // The tag master and attribute master dialog, made when first asked for.
   Form5View* tagMasterView();
@@ -118,6 +122,9 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   std::unique_ptr<TForm5> tagMaster_;
   std::unique_ptr<Form5View> tagMasterView_;
   std::unique_ptr<OptionsDialogView> optionsView_;
+  // The shell the publication master's preview hands its page to; the master goes first.
+  std::unique_ptr<QtShell> shell_;
+  std::unique_ptr<QtPubMaster> pubMaster_;
   bool closing_ = false;
 };
 

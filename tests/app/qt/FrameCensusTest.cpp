@@ -212,15 +212,13 @@ void collectItems(const QMenu* menu, QList<const QAction*>& out) {
   }
 }
 
-TEST(FrameCensus, CommandsNotYetBuiltAreDisabledAndTheRestEnabled) {
+TEST(FrameCensus, EveryCommandOfTheMenusIsEnabled) {
   FrameFixture f;
   QList<const QAction*> links;
   collectItems(f.frame->actions().internetMenu(), links);
   ASSERT_EQ(links.size(), 25);
   for (const QAction* a : links) EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
   EXPECT_TRUE(f.frame->actions().internetMenu()->menuAction()->isEnabled());
-  for (const char* h : {"PublicationMaster"})
-    EXPECT_FALSE(f.frame->actions().action(QString::fromLatin1(h))->isEnabled()) << h;
   for (const char* h :
        {"NewHtml",     "NewFile",        "NewJS",        "NewVRML",       "OpenFile",
         "Save",        "SaveAs",         "Quit",         "EditUndo",      "EditPaste",
@@ -229,7 +227,7 @@ TEST(FrameCensus, CommandsNotYetBuiltAreDisabledAndTheRestEnabled) {
         "N53Click",    "N54Click",       "N73Click",     "N78Click",      "N20Click",
         "N48Click",    "WindowCascade1", "WindowClose1", "N49Click",      "N11Click",
         "CreateFile",  "PreviewInBrow",  "Find",         "Replace",       "TagMaster",
-        "AttrMaster"})
+        "AttrMaster",  "PublicationMaster"})
     EXPECT_TRUE(f.frame->actions().action(QString::fromLatin1(h))->isEnabled()) << h;
   EXPECT_TRUE(f.frame->actions().action(QStringLiteral("OptionsAction"))->isEnabled());
 }
