@@ -144,6 +144,7 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
 
   form_.ChromeChanged = [this] { applyChrome(); };
   form_.TemplateFolder = FromQString(CreateFileView::FindTemplateFolder());
+  pubMaster_->SetExportFolder(form_.TemplateFolder);
   form_.ShowCreateFileForm = [this](TCreateFileForm& dialog) {
     if (!createFileView_) createFileView_ = std::make_unique<CreateFileView>(help_, this);
     createFileView_->run(dialog);

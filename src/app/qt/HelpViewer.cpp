@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "common/qt/ProgramFolders.h"
+
 namespace lumbrix {
 
 namespace {
@@ -35,16 +37,12 @@ HelpViewer::HelpViewer(QString helpDir) : dir_(helpDir.isEmpty() ? FindHelpDir()
 HelpViewer::~HelpViewer() = default;
 
 QString HelpViewer::FindHelpDir() {
-  const QString app = QCoreApplication::applicationDirPath();
-  QStringList candidates{app + QStringLiteral("/help"),
-                         app + QStringLiteral("/../share/lumbrix/help")};
 #ifdef LUMBRIX_HELP_DIR
-  candidates << QStringLiteral(LUMBRIX_HELP_DIR);
+  const QString source = QStringLiteral(LUMBRIX_HELP_DIR);
+#else
+  const QString source;
 #endif
-  for (const QString& dir : candidates) {
-    if (hasContents(dir)) return QDir::cleanPath(dir);
-  }
-  return QDir::cleanPath(candidates.front());
+  return FindProgramFolder(QStringLiteral("help"), source, hasContents);
 }
 
 QString HelpViewer::pageOf(int context) const {

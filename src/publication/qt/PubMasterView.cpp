@@ -244,6 +244,7 @@ QtPubMaster::~QtPubMaster() {
 TPubMasterForm& QtPubMaster::Master() {
   if (!form_) {
     form_ = std::make_unique<TPubMasterForm>(dialogs_, shell_, colours_, QtFonts().Families());
+    if (!exportFolder_.empty()) form_->ExportFolder = exportFolder_;
     view_ = std::make_unique<PubMasterView>(*form_, parent_);
   }
   return *form_;

@@ -101,12 +101,15 @@ class QtPubMaster : public PubMasterWindow {
   void ShowModal() override;
   // Null until first use.
   PubMasterView* view() const { return view_.get(); }
+  // Where the export dialog opens: the folder the program's templates are listed from.
+  void SetExportFolder(std::string folder) { exportFolder_ = std::move(folder); }
 
  private:
   Dialogs& dialogs_;
   Shell& shell_;
   QWidget* parent_;
   QtColourChooser colours_;
+  std::string exportFolder_;
   std::unique_ptr<TPubMasterForm> form_;
   std::unique_ptr<PubMasterView> view_;
 };

@@ -1,6 +1,5 @@
 #include "templates/qt/CreateFileView.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -11,6 +10,7 @@
 
 #include "common/Platform.h"
 #include "common/qt/CommandIcons.h"
+#include "common/qt/ProgramFolders.h"
 #include "common/qt/WinQString.h"
 #include "templates/Templates.h"
 
@@ -109,16 +109,14 @@ void CreateFileView::run(TCreateFileForm& form) {
 }
 
 QString CreateFileView::FindTemplateFolder() {
-  const QString app = QCoreApplication::applicationDirPath();
-  QStringList candidates{app + QStringLiteral("/templates"),
-                         app + QStringLiteral("/../share/lumbrix/templates")};
 #ifdef LUMBRIX_TEMPLATE_DIR
-  candidates << QStringLiteral(LUMBRIX_TEMPLATE_DIR);
+  const QString source = QStringLiteral(LUMBRIX_TEMPLATE_DIR);
+#else
+  const QString source;
 #endif
-  for (const QString& dir : candidates)
-    if (!QDir(dir).entryList({QStringLiteral("*.htt")}, QDir::Files).isEmpty())
-      return QDir::cleanPath(dir);
-  return QDir::cleanPath(candidates.front());
+  return FindProgramFolder(QStringLiteral("templates"), source, [](const QString& dir) {
+    return !QDir(dir).entryList({QStringLiteral("*.htt")}, QDir::Files).isEmpty();
+  });
 }
 
 }  // namespace lumbrix
