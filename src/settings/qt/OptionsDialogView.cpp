@@ -146,14 +146,15 @@ int OptionsDialogView::helpContextOf(const QWidget* widget) const {
 }
 
 QCheckBox* OptionsDialogView::check(const char* name, const QString& text, int help,
-                                    bool TOptionsDialog::*field, void (TOptionsDialog::*click)()) {
+                                    bool TOptionsDialog::*field,
+                                    std::function<void(TOptionsDialog&)> click) {
   auto* box = new QCheckBox(text, this);
   box->setObjectName(QLatin1String(name));
   box->setAccessibleName(text);
   setHelp(box, help);
-  connect(box, &QCheckBox::clicked, this, [this, field, click](bool checked) {
+  connect(box, &QCheckBox::clicked, this, [this, field, click = std::move(click)](bool checked) {
     form_.*field = checked;
-    if (click) (form_.*click)();
+    if (click) click(form_);
   });
   showers_.push_back([this, box, field] {
     const QSignalBlocker block(box);

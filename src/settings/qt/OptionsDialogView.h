@@ -61,8 +61,9 @@ class OptionsDialogView : public QDialog {
   void buildEditorPage();
   void buildHtmlPage();
   void buildSyntaxPage();
+  // `click` runs after the box's field took the new state (none when empty).
   QCheckBox* check(const char* name, const QString& text, int help, bool TOptionsDialog::*field,
-                   void (TOptionsDialog::*click)() = nullptr);
+                   std::function<void(TOptionsDialog&)> click = {});
   QComboBox* list(const char* name, const QStringList& items, int help, int TOptionsDialog::*field,
                   const QString& accessible);
   QLineEdit* edit(const char* name, int help, std::string TOptionsDialog::*field,

@@ -250,7 +250,8 @@ void OptionsDialogView::buildHtmlPage() {
   layout->addLayout(versionRow);
 
   const auto textGroup = [&](const QString& title, const char* checkName, int checkHelp,
-                             bool TOptionsDialog::*flag, void (TOptionsDialog::*click)(),
+                             bool TOptionsDialog::*flag,
+                             const std::function<void(TOptionsDialog&)>& click,
                              const char* editName, int editHelp,
                              std::string TOptionsDialog::*text) {
     auto* box = group(title, page);
