@@ -47,8 +47,11 @@ class TFrameForm {
   // Called when FrameChrome changed, so that the window shows it.
   std::function<void()> ChromeChanged;
 
-  // The shell that opens files and addresses in the desktop's programs.
-  void UseShell(Shell& shell) { shell_ = &shell; }
+  // The shell that opens files and addresses in the desktop's programs. Every part of the frame
+  // that opens something (the preview, the web links, the publication master's preview) goes
+  // through shell(), which hands it to the one set here.
+  void UseShell(Shell& shell) { shell_.target = &shell; }
+  Shell& shell() { return shell_; }
   // Where the templates lie, and the window layer's modal "Создание из шаблона".
   std::string TemplateFolder;
   std::function<void(TCreateFileForm&)> ShowCreateFileForm;
@@ -120,7 +123,10 @@ class TFrameForm {
   Help& help_;
   DocumentWindows& windows_;
   ShortDate& date_;
-  Shell* shell_ = nullptr;
+  struct UsedShell final : Shell {
+    bool Open(const std::string& what) override { return target && target->Open(what); }
+    Shell* target = nullptr;
+  } shell_;
 };
 
 // Is the handler one of the web link items of the menu "&Интернет"?

@@ -42,9 +42,9 @@ void TFrameForm::CreateFile() {
 
 void TFrameForm::PreviewInBrow() {
   TEditForm* form = windows_.ActiveDocument();
-  if (!form || !shell_) return;
+  if (!form || !shell_.target) return;
   EditForm = form;
-  lumbrix::PreviewInBrow(*form, dialogs_, *shell_);
+  lumbrix::PreviewInBrow(*form, dialogs_, shell_);
 }
 
 bool TFrameForm::OpenWebLink(std::string_view handler) {
@@ -52,8 +52,8 @@ bool TFrameForm::OpenWebLink(std::string_view handler) {
   if (!item) return false;
   if (const int topic = OwnPageTopic(handler))
     help_.ShowTopic(topic);
-  else if (shell_)
-    shell_->Open(std::string(item->hint));
+  else
+    shell_.Open(std::string(item->hint));
   return true;
 }
 

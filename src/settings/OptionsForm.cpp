@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "common/Platform.h"
 #include "settings/SettingsStore.h"
@@ -21,6 +23,36 @@ constexpr int kToolbarAlignItems = 4;
 constexpr int kDocCaptionItems = 3;
 constexpr int kHtmlVersionItems = 4;
 
+// The check boxes that show one yes/no setting each, and the boxes that show one text: shown
+// from the settings when the dialog opens and copied back on "ДА".
+constexpr std::pair<bool TOptionsDialog::*, bool Settings::*> kFlagBoxes[] = {
+    {&TOptionsDialog::CheckBoxPSN, &Settings::PSN},
+    {&TOptionsDialog::CheckBoxNSF, &Settings::NSF},
+    {&TOptionsDialog::CheckBoxNTF, &Settings::NTF},
+    {&TOptionsDialog::CheckBoxNHF, &Settings::NHF},
+    {&TOptionsDialog::CheckBoxNCF, &Settings::NCF},
+    {&TOptionsDialog::CheckBoxUUL, &Settings::UUL},
+    {&TOptionsDialog::CheckBoxUDHETWJS, &Settings::UDHETWJS},
+    {&TOptionsDialog::CheckBoxUDHETWJSA, &Settings::UDHETWJSA},
+    {&TOptionsDialog::CheckBoxUUN, &Settings::UUN},
+    {&TOptionsDialog::CheckBoxAM, &Settings::AM},
+    {&TOptionsDialog::CheckBoxUT, &Settings::UT},
+    {&TOptionsDialog::CheckBoxFT, &Settings::FT},
+    {&TOptionsDialog::CheckBoxHAVS, &Settings::HAVS},
+    {&TOptionsDialog::CheckBoxFDB, &Settings::FDB},
+    {&TOptionsDialog::CheckBoxUSC, &Settings::USC},
+    {&TOptionsDialog::CheckBoxUDF, &Settings::UDF},
+    {&TOptionsDialog::CheckBoxUUK, &Settings::UUK},
+    {&TOptionsDialog::CheckBoxUUD, &Settings::UUD},
+    {&TOptionsDialog::CheckBoxSO, &Settings::SO},
+};
+const std::pair<std::string TOptionsDialog::*, std::string Settings::*> kTextBoxes[] = {
+    {&TOptionsDialog::EditUSER, &Settings::USER},
+    {&TOptionsDialog::ProgCaption, &Settings::PC},
+    {&TOptionsDialog::EditUK, &Settings::UK},
+    {&TOptionsDialog::EditUD, &Settings::UD},
+};
+
 }  // namespace
 
 TOptionsDialog::TOptionsDialog(Dialogs& dialogs, Help& help) : dialogs_(&dialogs), help_(help) {}
@@ -30,41 +62,17 @@ void TOptionsDialog::viewChanged() {
 }
 
 void TOptionsDialog::FormShow(const Settings& s) {
-  CheckBoxPSN = s.PSN;
-  CheckBoxNSF = s.NSF;
-  CheckBoxNTF = s.NTF;
-  CheckBoxNHF = s.NHF;
-  CheckBoxNCF = s.NCF;
+  for (const auto& [box, setting] : kFlagBoxes) this->*box = s.*setting;
+  for (const auto& [edit, setting] : kTextBoxes) this->*edit = s.*setting;
   RadioGroupFMK = itemIndex(s.FMK, kKeySetItems);
-  CheckBoxUUL = s.UUL;
   DHTMLET = itemIndex(s.DHTMLET, kEncodingItems);
-  CheckBoxUDHETWJS = s.UDHETWJS;
-  CheckBoxUDHETWJSA = s.UDHETWJSA;
-  CheckBoxUUN = s.UUN;
-  EditUSER = s.USER;
-
-  CheckBoxAM = s.AM;
-  CheckBoxUT = s.UT;
-  CheckBoxFT = s.FT;
   ToolbarAlign = itemIndex(s.TBA, kToolbarAlignItems);
   DocCaption = itemIndex(s.DC, kDocCaptionItems);
-  ProgCaption = s.PC;
+  HTMLVersion = itemIndex(s.DT, kHtmlVersionItems);
 
   // The spin buttons hold their position within their range; the box shows the position.
   UpDownTS = std::clamp<std::int32_t>(s.TS, kMinTabSize, kMaxTabSize);
   EditTS = std::to_string(UpDownTS);
-  CheckBoxHAVS = s.HAVS;
-  CheckBoxFDB = s.FDB;
-  CheckBoxUSC = s.USC;
-  CheckBoxUDF = s.UDF;
-
-  HTMLVersion = itemIndex(s.DT, kHtmlVersionItems);
-  CheckBoxUUK = s.UUK;
-  EditUK = s.UK;
-  CheckBoxUUD = s.UUD;
-  EditUD = s.UD;
-
-  CheckBoxSO = s.SO;
 
   WorkBackground = static_cast<std::uint32_t>(s.CEBColor);
   WorkText = static_cast<std::uint32_t>(s.CETColor);
@@ -149,44 +157,23 @@ void TOptionsDialog::HelpButtonClick() {
 }
 
 void TOptionsDialog::CopyToSettings(Settings& s) const {
-  s.UUL = CheckBoxUUL;
-  s.PSN = CheckBoxPSN;
-  s.HAVS = CheckBoxHAVS;
-  s.USER = EditUSER;
+  for (const auto& [box, setting] : kFlagBoxes) s.*setting = this->*box;
+  for (const auto& [edit, setting] : kTextBoxes) s.*setting = this->*edit;
   s.TS = static_cast<std::int16_t>(UpDownTS);
-  s.NSF = CheckBoxNSF;
-  s.NTF = CheckBoxNTF;
-  s.NHF = CheckBoxNHF;
-  s.NCF = CheckBoxNCF;
   s.FMK = RadioGroupFMK;
-  s.AM = CheckBoxAM;
-  s.FDB = CheckBoxFDB;
-  s.UT = CheckBoxUT;
-  s.FT = CheckBoxFT;
   s.DT = HTMLVersion;
-  s.USC = CheckBoxUSC;
+  s.TBA = ToolbarAlign;
+  s.DC = DocCaption;
+  s.DHTMLET = DHTMLET;
   // Colours chosen while the system colours are on are not kept.
   if (!CheckBoxUSC) {
     s.CEBColor = static_cast<std::int32_t>(CEBColorShape);
     s.CETColor = static_cast<std::int32_t>(CETColorShape);
   }
-  s.TBA = ToolbarAlign;
-  s.UDF = CheckBoxUDF;
   // The font is kept whatever "Шрифт по умолчанию" is, so that it returns when the box is
   // unchecked later.
   s.CEFontFace = WorkFontFace;
   s.CEFontSize = WorkFontSize;
-  s.UUK = CheckBoxUUK;
-  s.UUD = CheckBoxUUD;
-  s.UK = EditUK;
-  s.UD = EditUD;
-  s.UUN = CheckBoxUUN;
-  s.DC = DocCaption;
-  s.PC = ProgCaption;
-  s.DHTMLET = DHTMLET;
-  s.UDHETWJS = CheckBoxUDHETWJS;
-  s.UDHETWJSA = CheckBoxUDHETWJSA;
-  s.SO = CheckBoxSO;
 }
 
 OptionsSnapshot TOptionsDialog::CurrentStyle() const {

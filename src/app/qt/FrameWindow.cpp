@@ -23,7 +23,6 @@
 #include "common/qt/CommandIcons.h"
 #include "common/qt/QtDialogs.h"
 #include "common/qt/QtFonts.h"
-#include "common/qt/QtShell.h"
 #include "common/qt/WinQString.h"
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
@@ -125,8 +124,7 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
 
   goTo_ = std::make_unique<TGoToForm>();
   goToView_ = std::make_unique<GoToFormView>(*goTo_, this);
-  shell_ = std::make_unique<QtShell>();
-  pubMaster_ = std::make_unique<QtPubMaster>(form_.dialogs(), *shell_, this);
+  pubMaster_ = std::make_unique<QtPubMaster>(form_.dialogs(), form_.shell(), this);
   actions_ = std::make_unique<FrameActions>(this, [this](const QString& h) { run(h); });
   for (QAction* a : findChildren<QAction*>()) {
     const QString h = a->objectName();

@@ -22,7 +22,6 @@ class CreateFileView;
 class GoToFormView;
 class OptionsDialogView;
 class QtPubMaster;
-class QtShell;
 class TGoToForm;
 class FindFormView;
 class TFindForm;
@@ -122,8 +121,6 @@ class FrameWindow : public QMainWindow, public DocumentWindows {
   std::unique_ptr<TForm5> tagMaster_;
   std::unique_ptr<Form5View> tagMasterView_;
   std::unique_ptr<OptionsDialogView> optionsView_;
-  // The shell the publication master's preview hands its page to; the master goes first.
-  std::unique_ptr<QtShell> shell_;
   std::unique_ptr<QtPubMaster> pubMaster_;
   bool closing_ = false;
 };

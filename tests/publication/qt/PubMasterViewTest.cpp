@@ -77,6 +77,25 @@ TEST(PubMasterViewTest, F1OpensTheMastersHelpTopic) {
   EXPECT_TRUE(f.frame->Documents().empty());
 }
 
+// The master's preview goes to the shell the frame was given, as the frame's own preview does.
+TEST(PubMasterViewTest, PreviewGoesToTheFramesShell) {
+  FrameFixture f;
+  f.firstShow();
+  ModalScript script({[](QWidget* w) {
+    auto* view = qobject_cast<PubMasterView*>(w);
+    ASSERT_NE(view, nullptr);
+    auto* preview = view->findChild<QPushButton*>(QStringLiteral("PreviewButton"));
+    ASSERT_NE(preview, nullptr);
+    QTest::mouseClick(preview, Qt::LeftButton);
+    view->reject();
+  }});
+  f.frame->run(QStringLiteral("PublicationMaster"));
+  EXPECT_TRUE(script.done());
+  ASSERT_EQ(f.shell.opened.size(), 1u);
+  EXPECT_TRUE(f.shell.opened[0].ends_with("$lmbx$.htm")) << f.shell.opened[0];
+  EXPECT_TRUE(f.dialogs.messages.empty());
+}
+
 class PubMasterViewFixture : public ::testing::Test {
  protected:
   testing::FakeDialogs dialogs;
