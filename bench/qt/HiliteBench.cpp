@@ -12,6 +12,7 @@
 #include <QTest>
 #include <optional>
 
+#include "QtBench.h"
 #include "common/CodePage.h"
 #include "common/Platform.h"
 #include "common/WinText.h"
@@ -107,12 +108,7 @@ constexpr ModelKey kModel[] = {
 constexpr int kModelKeys = 3000;
 
 void typeModel(benchmark::State& state, QsciScintilla* w, bool paint) {
-  w->resize(800, 600);
-  w->window()->show();
-  w->SendScintilla(
-      QsciScintillaBase::SCI_GOTOPOS,
-      static_cast<unsigned long>(w->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2));
-  QCoreApplication::processEvents();
+  bench::ShowAtMiddle(w);
   std::size_t i = 0;
   for (auto _ : state) {
     const ModelKey& k = kModel[i++ % std::size(kModel)];
@@ -154,8 +150,7 @@ BENCHMARK(BM_TypeDocumentWindow)
 
 void BM_TypeBareQsciScintilla(benchmark::State& state) {
   QsciScintilla w;
-  w.setUtf8(true);
-  w.setText(QString::fromUtf8(WinToUtf8(indentedPage())));
+  bench::LoadBare(w, indentedPage());
   typeModel(state, &w, state.range(0) != 0);
 }
 BENCHMARK(BM_TypeBareQsciScintilla)
@@ -167,12 +162,3 @@ BENCHMARK(BM_TypeBareQsciScintilla)
 
 }  // namespace
 }  // namespace lumbrix
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "QtBench.h"
 #include "common/WinText.h"
 #include "common/qt/CodePane.h"
 
@@ -47,12 +48,7 @@ void BM_CodePaneSelStart(benchmark::State& state) {
 BENCHMARK(BM_CodePaneSelStart)->Unit(benchmark::kMicrosecond);
 
 void typeAtMiddle(benchmark::State& state, QsciScintilla* w, bool paint) {
-  w->resize(800, 600);
-  w->show();
-  w->SendScintilla(
-      QsciScintillaBase::SCI_GOTOPOS,
-      static_cast<unsigned long>(w->SendScintilla(QsciScintillaBase::SCI_GETLENGTH) / 2));
-  QCoreApplication::processEvents();
+  bench::ShowAtMiddle(w);
   const char keys[] = "hello world ";
   int i = 0;
   for (auto _ : state) {
@@ -75,8 +71,7 @@ BENCHMARK(BM_TypeCodePane)->Arg(0)->Arg(1)->ArgName("paint")->Unit(benchmark::kM
 
 void BM_TypeBareQsciScintilla(benchmark::State& state) {
   QsciScintilla w;
-  w.setUtf8(true);
-  w.setText(QString::fromUtf8(WinToUtf8(page())));
+  bench::LoadBare(w, page());
   typeAtMiddle(state, &w, state.range(0) != 0);
 }
 BENCHMARK(BM_TypeBareQsciScintilla)
@@ -87,12 +82,3 @@ BENCHMARK(BM_TypeBareQsciScintilla)
 
 }  // namespace
 }  // namespace lumbrix
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
