@@ -1,13 +1,11 @@
 // The conversions between a file image and editor text, in every encoding, line-end mode and
-// file kind. What they promise:
-// - reading an image agrees with reading it one byte at a time (each LF, alone or after CR,
-//   becomes CR LF, a lone CR stays, every other byte goes through the page's table);
-// - an image whose line ends all have the mode's form and whose bytes the page maps (in WIN any
-//   bytes) is written back byte for byte;
-// - editor text written and read again is the same text when the page holds its characters; a
-//   kind that takes entities loses no character at all, once the entities are read back.
+// file kind: reading agrees with reading one byte at a time; an image whose line ends have the
+// mode's form and whose bytes the page maps (in WIN any bytes) is written back byte for byte;
+// editor text written and read again is the same text when the page holds its characters, and a
+// kind that takes entities loses no character at all once the entities are read back.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -37,16 +35,12 @@ std::string readByteAtATime(std::string_view image, bool lf, int encoding) {
   if (encoding == EncodingWin && !lf) return std::string(image);
   std::string out;
   bool cr = false;
-  for (const char ch : image) {
-    const auto c = static_cast<unsigned char>(ch);
+  for (const char c : image) {
     if (cr && c != '\n') out += '\r';
-    cr = false;
-    if (c == '\n')
-      out += "\r\n";
-    else if (c == '\r')
-      cr = true;
-    else
-      out += static_cast<char>(ToWin(c, encoding));
+    cr = c == '\r';
+    if (c == '\n') out += "\r\n";
+    if (c != '\n' && c != '\r')
+      out += static_cast<char>(ToWin(static_cast<unsigned char>(c), encoding));
   }
   if (cr) out += '\r';
   return out;
@@ -55,11 +49,8 @@ std::string readByteAtATime(std::string_view image, bool lf, int encoding) {
 // Line ends of an image that the mode writes back as they were: with CR LF no lone LF, with LF
 // no CR LF.
 bool imageLineEndsFit(std::string_view image, bool lf) {
-  for (std::size_t i = 0; i < image.size(); ++i) {
-    if (image[i] != '\n') continue;
-    const bool afterCr = i > 0 && image[i - 1] == '\r';
-    if (afterCr == lf) return false;
-  }
+  for (std::size_t i = 0; i < image.size(); ++i)
+    if (image[i] == '\n' && (i > 0 && image[i - 1] == '\r') == lf) return false;
   return true;
 }
 
@@ -78,19 +69,13 @@ const unsigned char* tableOf(int encoding) {
   return encoding == EncodingKoi8 ? KoiToWin().data() : IsoToWin().data();
 }
 
-// The characters a page holds: ASCII and whatever its table reaches.
-const std::array<std::array<bool, 256>, 3>& heldChars() {
-  static const auto held = [] {
-    std::array<std::array<bool, 256>, 3> h{};
-    h[EncodingWin].fill(true);
-    for (const int e : {EncodingKoi8, EncodingIso}) {
-      for (int c = 0; c < 0x80; ++c) h[e][c] = true;
-      for (int b = 0; b < 256; ++b)
-        if (tableOf(e)[b] != 0) h[e][tableOf(e)[b]] = true;
-    }
-    return h;
-  }();
-  return held;
+// The characters a page holds: ASCII and whatever its table reaches; in WIN all of them.
+std::array<bool, 256> heldBy(int encoding) {
+  std::array<bool, 256> h{};
+  for (int c = 0; c < 256; ++c) h[c] = encoding == EncodingWin || c < 0x80;
+  for (int b = 0; encoding != EncodingWin && b < 256; ++b)
+    h[tableOf(encoding)[b]] = h[tableOf(encoding)[b]] || tableOf(encoding)[b] != 0;
+  return h;
 }
 
 // The character an entity or a numeric reference at the start of s stands for, and its length
@@ -132,7 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // CR LF, LF, or what loading detects.
   const bool lf = lineEnds == 2 ? DetectLineEnds(bytes, kind, false) : lineEnds == 1;
   const bool entities = encoding != EncodingWin && KindTakesEntities(kind);
-  const auto& held = heldChars()[static_cast<std::size_t>(encoding)];
+  static const std::array<bool, 256> kHeld[] = {heldBy(0), heldBy(1), heldBy(2)};
+  const std::array<bool, 256>& held = kHeld[encoding];
 
   // The bytes as a file image: loading, then saving without edits.
   const std::string text = DecodeFileText(bytes, lf, encoding);
@@ -156,11 +142,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             !(entities && !EntityOf(static_cast<unsigned char>(c)).empty());
   if (plain) check(back == bytes);
   if (entities) check(shown(back) == shown(bytes));
-  if (!entities) {
-    // One byte per character, a CR LF written as LF being one.
-    std::size_t breaks = 0;
-    for (std::size_t i = 1; i < bytes.size(); ++i) breaks += bytes[i] == '\n';
-    check(image.size() == bytes.size() - (lf ? breaks : 0));
-  }
+  // Without entities one byte per character, a CR LF written as LF being one.
+  if (!entities)
+    check(image.size() == bytes.size() - (lf ? std::count(bytes.begin(), bytes.end(), '\n') : 0));
   return 0;
 }

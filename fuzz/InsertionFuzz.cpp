@@ -73,8 +73,8 @@ std::string dedent(std::string_view s) {
 // Whether x is open + middle + close, the fixed texts indented or not.
 bool wraps(std::string_view x, std::string_view open, std::string_view middle,
            std::string_view close) {
-  for (std::size_t k = 0; k + middle.size() <= x.size(); ++k)
-    if (x.substr(k, middle.size()) == middle && dedent(x.substr(0, k)) == dedent(open) &&
+  for (std::size_t k = x.find(middle); k != std::string_view::npos; k = x.find(middle, k + 1))
+    if (dedent(x.substr(0, k)) == dedent(open) &&
         dedent(x.substr(k + middle.size())) == dedent(close))
       return true;
   return false;

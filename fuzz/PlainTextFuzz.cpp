@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -106,17 +105,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   options.lists = in.ConsumeBool();
   options.indent = in.ConsumeIntegralInRange(0, 8);
   const std::string code = in.ConsumeRandomLengthString(64);
-  const auto selStart = in.ConsumeIntegral<std::uint8_t>();
-  const auto selLength = in.ConsumeIntegral<std::uint8_t>();
+  const auto selStart = in.ConsumeIntegral<std::uint8_t>(),
+             selLength = in.ConsumeIntegral<std::uint8_t>();
   const std::string plain = in.ConsumeRemainingBytesAsString();
-
   const std::string html = ConvertPlainText(plain, options);
   checkLineBreaks(html, options.indent);
-  std::string printed;
-  std::copy_if(plain.begin(), plain.end(), std::back_inserter(printed),
-               [](char c) { return c != '\t' && c != '\r' && c != '\n'; });
+  std::string printed = plain;
+  std::erase_if(printed, [](char c) { return c == '\t' || c == '\r' || c == '\n'; });
   check(shownText(html, options.indent) == printed);
-
   // Allowing tags lets through the text's own angle brackets and nothing else.
   LumbrixOptions tags = options;
   tags.allowTags = true;
@@ -133,15 +129,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   testing::FakeDialogs dialogs;
   MemoryPane codePane, plainPane;
   TEditForm form(settings, dialogs, codePane, plainPane);
-  codePane.SetText(code);
-  plainPane.SetText(plain);
+  codePane.SetText(code), plainPane.SetText(plain);
   codePane.SetSelection(selStart, selLength);
   form.TabControl1Index = options.mode == LumbrixMode::BreaksAndIndents ? 0 : 1;
   form.WithNobr = options.noWrap;
   form.AllowTags = selLength % 2 == 1;
   const int start = codePane.SelStart(), end = start + codePane.SelLength();
-  // The caret line's indentation: the spaces that begin it, as far as they lie before the caret
-  // (no LF before it: npos + 1 is the text's start).
+  // The caret line's indentation: its first spaces before the caret (npos + 1 is 0).
   const std::size_t from = start == 0 ? 0 : code.find_last_of('\n', start - 1) + 1;
   const std::size_t firstPrinting = std::min<std::size_t>(code.find_first_not_of(' ', from), start);
   LumbrixOptions expected = form.AllowTags ? tags : options;
