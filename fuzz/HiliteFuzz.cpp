@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MemoryPane code, plain;
   TEditForm form(settings, dialogs, code, plain);
   std::string document = text;
-  while (kind % 2 == 0 && document.size() < 4 * kHiliteReach) document += text;
+  while (kind % 2 == 0 && document.size() < 2 * kHiliteReach + 200) document += text;
   const int length = static_cast<int>(document.size());
   code.SetText(document);
   form.FileKind = kind;
