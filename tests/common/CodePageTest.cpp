@@ -69,7 +69,7 @@ TEST(CodePage, InputTheCodePageLacksBecomesReferencesOrIsLeftOut) {
        0, 0},
       // Bytes that are no UTF-8 never become references.
       {"\x61\xff\x62\xd0", true, "ab", 0, 2},
-      {"a\xc1\x81\xed\xa0\x80b", true, "ab", 0, 5},
+      {"a\xc1\x81\xed\xa0\x80" "b", true, "ab", 0, 5},
   };
   for (const Case& c : cases) {
     const FittedText fit = FitToWin1251(c.utf8, c.references);
