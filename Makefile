@@ -43,3 +43,12 @@ bench: build
 
 clean:
 	rm -rf build build-core build-asan
+
+# The fuzz targets (clang's libFuzzer, with the address and undefined-behaviour sanitizers), each
+# run for a minute on a copy of its seed corpus in build-fuzz/; any crash or report fails.
+.PHONY: fuzz
+fuzz:
+	@scripts/install-deps fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/run-fuzz -max_total_time=60

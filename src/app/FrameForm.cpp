@@ -37,7 +37,7 @@ constexpr std::string_view kOpenFilters[] = {
     "Всё подряд|*.*"_w,
 };
 
-const std::string kOpenErrorCaption(std::string("Ошибка открытия файла"_w));
+constexpr std::string_view kOpenErrorCaption = "Ошибка открытия файла"_w;
 
 // The folder part of a command-line argument: up to and including its last separator.
 std::string argumentFolder(const std::string& argument) {
@@ -112,7 +112,7 @@ void TFrameForm::openFromCommandLine(const NativeName& argument) {
   if (matches.empty()) {
     dialogs_.MessageBox(
         std::string("Файла\n"_w) + DisplayPath(argument) + std::string("\nНЕТ В ПРИРОДЕ!"_w),
-        kOpenErrorCaption, MsgIcon::Exclamation, MsgButtons::Ok);
+        std::string(kOpenErrorCaption), MsgIcon::Exclamation, MsgButtons::Ok);
     return;
   }
   const std::string folder = argumentFolder(argument.bytes);
@@ -124,10 +124,13 @@ void TFrameForm::openFromCommandLine(const NativeName& argument) {
     const bool unusable = !a || a->directory || a->offline;
     const bool refused = a && OpenRefused(*a);
     if (unusable || refused) {
-      std::string text =
-          std::string("Файл\n"_w) + DisplayPath(path) + std::string("\nНЕДОСТУПЕН!"_w);
+      // Built in steps: clang 14 crashes on a string initialised straight from a `_w` literal.
+      std::string text = DisplayPath(path);
+      text.insert(0, "Файл\n"_w);
+      text += "\nНЕДОСТУПЕН!"_w;
       if (refused) text += std::string("\nЗАПРЕТ на изменение"_w);
-      dialogs_.MessageBox(text, kOpenErrorCaption, MsgIcon::Information, MsgButtons::Ok);
+      dialogs_.MessageBox(text, std::string(kOpenErrorCaption), MsgIcon::Information,
+                          MsgButtons::Ok);
       continue;
     }
     openDocument(path);

@@ -49,7 +49,9 @@ const std::array<short, kReverseSize>& reverseTable() {
 }
 
 // Reads the character at `i` and moves past it. A byte that starts no valid sequence is passed
-// over alone (false); a sequence cut short by the end of the text takes the rest (false).
+// over alone (false); a sequence cut short by the end of the text takes the rest (false). An
+// overlong form, a surrogate or a code point beyond U+10FFFF is no valid sequence: read as its
+// character, an overlong form would turn two different byte strings into one text.
 bool nextUtf8(std::string_view utf8, std::size_t& i, char32_t& u) {
   const auto c = static_cast<unsigned char>(utf8[i]);
   int extra = 0;
@@ -79,6 +81,11 @@ bool nextUtf8(std::string_view utf8, std::size_t& i, char32_t& u) {
       return false;
     }
     u = (u << 6) | (cc & 0x3F);
+  }
+  constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+  if (u < kLeast[extra] || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) {
+    ++i;
+    return false;
   }
   i += 1 + extra;
   return true;

@@ -42,6 +42,13 @@ TEST(CodePage, Utf8ToWinRefusesWhatTheCodePageLacks) {
   EXPECT_FALSE(Utf8ToWin("\xff", out));
   EXPECT_TRUE(Utf8ToWin("\xd0\x81", out));  // Ё
   EXPECT_EQ(out, "\xa8");
+  // No UTF-8 either: overlong forms (of "A", "/" and Ё), a surrogate, beyond U+10FFFF. Read as
+  // characters, the overlong forms would make other bytes give the same text.
+  for (const char* invalid : {"\xc1\x81", "\xe0\x80\xaf", "\xe0\x84\x81", "\xed\xa0\x80",
+                              "\xf4\x90\x80\x80", "\xf0\x80\x81\x81"}) {
+    EXPECT_FALSE(Utf8ToWin(invalid, out)) << invalid;
+    EXPECT_EQ(out.find_first_not_of('?'), std::string::npos) << invalid;
+  }
 }
 
 TEST(CodePage, InputTheCodePageLacksBecomesReferencesOrIsLeftOut) {
@@ -62,6 +69,7 @@ TEST(CodePage, InputTheCodePageLacksBecomesReferencesOrIsLeftOut) {
        0, 0},
       // Bytes that are no UTF-8 never become references.
       {"\x61\xff\x62\xd0", true, "ab", 0, 2},
+      {"a\xc1\x81\xed\xa0\x80" "b", true, "ab", 0, 5},
   };
   for (const Case& c : cases) {
     const FittedText fit = FitToWin1251(c.utf8, c.references);
