@@ -1,7 +1,7 @@
 // The file functions on Windows, where names are UTF-16; a native name is their UTF-8 form.
 #ifdef _WIN32
 
-#include <windows.h>
+#include "common/WinApi.h"
 
 #include <algorithm>
 

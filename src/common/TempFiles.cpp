@@ -3,7 +3,7 @@
 #include "common/FileSystem.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "common/WinApi.h"
 #else
 #include <sys/stat.h>
 #include <unistd.h>
