@@ -16,8 +16,10 @@ namespace lumbrix {
 #ifdef _WIN32
 
 std::optional<std::string> PrivateTempFolder(const std::string& base) {
-  if (base.empty()) return std::nullopt;
-  return base;
+  const std::optional<FileAttributes> a = GetFileAttributes(base);
+  if (base.empty() || !a || !a->directory) return std::nullopt;
+  const char last = base.back();
+  return last == '\\' || last == '/' ? base : base + "\\";
 }
 
 bool RemoveFile(const std::string& path) {
