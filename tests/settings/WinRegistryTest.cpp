@@ -1,5 +1,6 @@
 // The settings through the Windows registry itself: the real HKEY_CURRENT_USER key, read back
-// with the system's own functions. Whatever the key held before a test is put back after it.
+// with the system's own functions. Whatever the key held before a test is put back after it, and
+// tests run in parallel processes take the key in turns.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -23,6 +24,9 @@ constexpr wchar_t kKept[] = L"Software\\Orvane\\lmbx, kept while tested";
 class WinRegistryTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    turn_ = ::CreateMutexW(nullptr, FALSE, L"Lumbrix settings key under test");
+    ASSERT_NE(turn_, nullptr);
+    ASSERT_NE(::WaitForSingleObject(turn_, INFINITE), WAIT_FAILED);
     HKEY key = nullptr;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
       HKEY kept = nullptr;
@@ -35,11 +39,18 @@ class WinRegistryTest : public ::testing::Test {
       hadKey_ = true;
     }
     removeKey();
+    ready_ = true;
   }
 
   void TearDown() override {
-    removeKey();
-    if (!hadKey_) return;
+    // A key that could not be kept aside is left alone.
+    if (ready_) removeKey();
+    if (ready_ && hadKey_) restoreKey();
+    ::ReleaseMutex(turn_);
+    ::CloseHandle(turn_);
+  }
+
+  void restoreKey() {
     HKEY kept = nullptr;
     HKEY key = nullptr;
     ::RegOpenKeyExW(HKEY_CURRENT_USER, kKept, 0, KEY_READ, &kept);
@@ -90,7 +101,9 @@ class WinRegistryTest : public ::testing::Test {
   }
 
  private:
+  HANDLE turn_ = nullptr;
   bool hadKey_ = false;
+  bool ready_ = false;
 };
 
 std::string bytesOf(const std::wstring& w, bool withZero) {
