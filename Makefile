@@ -1,7 +1,7 @@
 # Entry points: `make run` starts the editor, `make test` builds and runs every test.
 # Both install what is missing first (scripts/install-deps).
 
-.PHONY: deps configure build run test test-core asan bench clean
+.PHONY: deps configure build run test test-core asan bench clean test-windows fuzz
 
 deps:
 	@scripts/install-deps
@@ -42,13 +42,29 @@ bench: build
 	./build/bench/lumbrix_bench
 
 clean:
-	rm -rf build build-core build-asan
+	rm -rf build build-core build-asan build-fuzz build-windows
 
 # The fuzz targets (clang's libFuzzer, with the address and undefined-behaviour sanitizers), each
 # run for a minute on a copy of its seed corpus in build-fuzz/; any crash or report fails.
-.PHONY: fuzz
 fuzz:
 	@scripts/install-deps fuzz
 	@cmake --preset fuzz >/dev/null
 	@cmake --build --preset fuzz
 	@scripts/run-fuzz -max_total_time=60
+
+# The core and its tests cross-compiled for 64-bit Windows (mingw-w64) and run under Wine, in a
+# Wine prefix of their own inside build-windows: the user's ~/.wine is never touched. The test
+# program runs once, as a whole: starting Wine for each test (`ctest --preset windows`) takes
+# seconds a test. Wine's server and background programs are started first, away from the output
+# pipes (which they would otherwise hold open), and stopped at the end.
+WINE_ENV = WINEPREFIX=$(CURDIR)/build-windows/wine WINEDEBUG=-all
+
+test-windows:
+	@scripts/install-deps windows
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows
+	@$(WINE_ENV) wineserver -w
+	@$(WINE_ENV) wineserver -p
+	@$(WINE_ENV) scripts/wine-run cmd /c exit 0 </dev/null >/dev/null 2>&1
+	@status=0; cd build-windows/tests && $(WINE_ENV) ../../scripts/wine-run core_tests.exe \
+	  --gtest_brief=1 || status=$$?; $(WINE_ENV) wineserver -k; exit $$status

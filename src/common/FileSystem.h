@@ -77,6 +77,9 @@ std::optional<FileAttributes> GetFileAttributes(const std::string& path);
 
 bool FileExists(const std::string& path);
 
+// Makes a folder and every missing folder above it; false when it cannot be had.
+bool MakeFolders(const std::string& path);
+
 // "*" and "?" matching of a file name, as the file-open functions of the system do it
 // (case-sensitive on POSIX systems).
 bool WildcardMatch(const std::string& pattern, const std::string& name);

@@ -1,7 +1,7 @@
 // The file functions on Windows, where names are UTF-16; a native name is their UTF-8 form.
 #ifdef _WIN32
 
-#include <windows.h>
+#include "common/WinApi.h"
 
 #include <algorithm>
 
@@ -134,6 +134,15 @@ WriteStatus WriteWholeFile(const NativeName& file, const std::string& bytes) {
   if (!written) {
     ::DeleteFileW(temp.c_str());
     return status;
+  }
+  // The copy takes the old file's attributes (a hidden page stays hidden): what the replace
+  // keeps of them differs between systems, so they are set before it.
+  constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                          FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  const DWORD kept = attributes & kKept;
+  if (existed && !::SetFileAttributesW(temp.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL)) {
+    ::DeleteFileW(temp.c_str());
+    return WriteStatus::Failed;
   }
   const BOOL moved =
       existed ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, 0, nullptr, nullptr)

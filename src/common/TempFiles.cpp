@@ -3,7 +3,7 @@
 #include "common/FileSystem.h"
 
 #ifdef _WIN32
-#include <windows.h>
+#include "common/WinApi.h"
 #else
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,8 +16,10 @@ namespace lumbrix {
 #ifdef _WIN32
 
 std::optional<std::string> PrivateTempFolder(const std::string& base) {
-  if (base.empty()) return std::nullopt;
-  return base;
+  const std::optional<FileAttributes> a = GetFileAttributes(base);
+  if (base.empty() || !a || !a->directory) return std::nullopt;
+  const char last = base.back();
+  return last == '\\' || last == '/' ? base : base + "\\";
 }
 
 bool RemoveFile(const std::string& path) {

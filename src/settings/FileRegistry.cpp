@@ -1,8 +1,6 @@
 #include "settings/FileRegistry.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include "common/FileSystem.h"
@@ -141,11 +139,7 @@ bool FileRegistry::CloseKey() {
   RegFile file = std::exchange(file_, RegFile{});
   if (!store) return true;
   const std::string folder = FolderPart(path_);
-  if (!folder.empty()) {
-    std::error_code ec;
-    std::filesystem::create_directories(NativePath(folder), ec);
-    if (ec) return false;
-  }
+  if (!folder.empty() && !MakeFolders(folder)) return false;
   return WriteWholeFile(path_, file.Serialize()) == WriteStatus::Ok;
 }
 

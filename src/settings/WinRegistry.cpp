@@ -2,7 +2,7 @@
 
 #include "settings/WinRegistry.h"
 
-#include <windows.h>
+#include "common/WinApi.h"
 
 #include <string>
 

@@ -15,6 +15,7 @@
 #include "publication/PubMasterForm.h"
 #include "settings/MemoryRegistry.h"
 #include "support/FakeDialogs.h"
+#include "support/ForeignNames.h"
 #include "support/RecordingPorts.h"
 #include "support/TempDir.h"
 
@@ -152,16 +153,18 @@ TEST_F(FrameFormTest, CommandLineWildcardsOpenEveryMatchInItsOwnWindow) {
 }
 
 TEST_F(FrameFormTest, TheCommandLineOpensFilesByTheirOwnBytesAndSavesThemThere) {
-  // "При.htm" in Windows-1251 bytes, as old archives unpack: not a UTF-8 name.
-  const std::string file = dir.Write("\xcf\xf0\xe8.htm", "<body>\r\n</body>");
-  frame->OpenCommandLine({file, dir.path() + "/*.htm", dir.path() + "/\xcf\xf0.htm"});
+  using testing::kForeignName;
+  using testing::kForeignPrefix;
+  const std::string file = dir.Write(kForeignName.native, "<body>\r\n</body>");
+  frame->OpenCommandLine({file, dir.path() + "/*.htm", dir.path() + "/" + kForeignPrefix.native});
   ASSERT_EQ(windows->Count(), 2u);
-  EXPECT_EQ(Captions(), (std::vector<std::string>{"%CF%F0%E8.htm", "%CF%F0%E8.htm"}));
+  EXPECT_EQ(Captions(), (std::vector<std::string>{kForeignName.shown, kForeignName.shown}));
   EXPECT_EQ(windows->Code(0).Text(), "<body>\r\n</body>");
   // Only the name that matches nothing is reported, shown as well as the code page allows.
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
-            "Файла\n"_w.data() + dir.path() + "/%CF%F0.htm" + "\nНЕТ В ПРИРОДЕ!"_w.data());
+            "Файла\n"_w.data() + dir.path() + "/" + kForeignPrefix.shown +
+                "\nНЕТ В ПРИРОДЕ!"_w.data());
   windows->Code(1).SetText("saved");  // the active window: the last one opened
   frame->Execute("Save");
   EXPECT_EQ(TempDir::Read(file), "saved");
@@ -177,8 +180,13 @@ TEST_F(FrameFormTest, ABareNameIsLookedUpInTheCurrentFolder) {
   frame->OpenCommandLine({"here.css"});
   std::filesystem::current_path(old);
   ASSERT_EQ(windows->Count(), 1u);
+#ifdef _WIN32
+  const char* separator = "\\";
+#else
+  const char* separator = "/";
+#endif
   EXPECT_EQ(windows->Documents()[0]->FilePath,
-            std::filesystem::canonical(dir.path()).string() + "/here.css");
+            std::filesystem::canonical(dir.path()).string() + separator + "here.css");
 }
 
 TEST_F(FrameFormTest, TheAttributeFilterFollowsTheSettings) {

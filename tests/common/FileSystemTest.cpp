@@ -1,18 +1,24 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#ifdef _WIN32
+#include "common/WinApi.h"
+#endif
+
 #include <filesystem>
 #include <tuple>
 
 #include "common/Entities.h"
 #include "common/FileSystem.h"
 #include "common/WinText.h"
+#include "support/ForeignNames.h"
 #include "support/TempDir.h"
 
 namespace lumbrix {
 namespace {
 
 using namespace lumbrix::literals;
+using lumbrix::testing::FsPath;
 using lumbrix::testing::TempDir;
 
 TEST(FileSystem, NamePartsUnderEverySeparator) {
@@ -87,17 +93,20 @@ TEST(FileSystem, InNativeNamesAQuestionMarkTakesOneCharacter) {
     EXPECT_EQ(WildcardMatch(NativeName{pattern}, NativeName{name}), match) << pattern;
 }
 
+// Three characters that the code page cannot hold.
+constexpr const char* kForeignName = lumbrix::testing::kForeignName.native;
+
 TEST(FileSystem, ListsFilesOfAnyNameByTheirNativeNames) {
   TempDir dir;
   const std::string folder = dir.path() + "/";
-  dir.Write("\xcf\xf0\xe8.htm", "");  // "При.htm" in Windows-1251 bytes
-  dir.Write("\xd0\xaf.htm", "");      // "Я.htm" in UTF-8
+  dir.Write(kForeignName, "");
+  dir.Write("\xd0\xaf.htm", "");  // "Я.htm" in UTF-8
   dir.Write("a.css", "");
   EXPECT_EQ(ListWildcard(NativeName{folder + "*.htm"}),
-            (std::vector<NativeName>{{folder + "\xcf\xf0\xe8.htm"}, {folder + "\xd0\xaf.htm"}}));
+            (std::vector<NativeName>{{folder + kForeignName}, {folder + "\xd0\xaf.htm"}}));
   EXPECT_EQ(ListWildcard(NativeName{folder + "???.htm"}),
-            std::vector<NativeName>{{folder + "\xcf\xf0\xe8.htm"}});
-  EXPECT_EQ(ListWildcard(NativeName{folder + "\xcf\xf0\xe8.htm"}).size(), 1u);
+            std::vector<NativeName>{{folder + kForeignName}});
+  EXPECT_EQ(ListWildcard(NativeName{folder + kForeignName}).size(), 1u);
   // Windows-1251 paths cannot name the first one: it is left out there.
   const std::string winFolder = *PathFromNative(folder);
   EXPECT_EQ(ListWildcard(winFolder + "*.htm"),
@@ -113,12 +122,36 @@ TEST(FileSystem, AttributesOnThisSystem) {
   EXPECT_FALSE(a->readOnly);
   EXPECT_FALSE(a->hidden);
   EXPECT_FALSE(a->system || a->temporary || a->compressed || a->offline);
+#ifndef _WIN32
+  // On Windows "hidden" is the file's own flag, below.
   EXPECT_TRUE(GetFileAttributes(hidden)->hidden);
+#endif
   ::chmod(file.c_str(), 0444);  // read-only for everyone, whoever runs the tests
   EXPECT_TRUE(GetFileAttributes(file)->readOnly);
   EXPECT_FALSE(GetFileAttributes(dir.File("missing")).has_value());
   EXPECT_TRUE(GetFileAttributes(dir.path())->directory);
 }
+
+#ifdef _WIN32
+TEST(FileSystem, EachWindowsAttributeIsReadAsItsOwnFlag) {
+  const std::pair<DWORD, bool FileAttributes::*> cases[] = {
+      {FILE_ATTRIBUTE_READONLY, &FileAttributes::readOnly},
+      {FILE_ATTRIBUTE_HIDDEN, &FileAttributes::hidden},
+      {FILE_ATTRIBUTE_SYSTEM, &FileAttributes::system},
+  };
+  TempDir dir;
+  const std::string file = dir.Write("страница.htm", "x");  // a UTF-8 native name
+  const std::string path = *PathFromNative(file);
+  for (const auto& [flag, field] : cases) {
+    ASSERT_TRUE(::SetFileAttributesW(FsPath(file).c_str(), flag)) << flag;
+    const std::optional<FileAttributes> a = GetFileAttributes(path);
+    ASSERT_TRUE(a.has_value()) << flag;
+    for (const auto& [other, otherField] : cases) EXPECT_EQ((*a).*otherField, other == flag) << flag;
+    EXPECT_FALSE(a->directory);
+  }
+  ::SetFileAttributesW(FsPath(file).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+#endif
 
 TEST(Entities, TheTableIsCompleteAndNothingElseIsReplaced) {
   const std::pair<int, const char*> table[] = {

@@ -1,5 +1,3 @@
-#include <iconv.h>
-
 #include "common/WinText.h"
 #include "document/DocumentFixture.h"
 

@@ -1,19 +1,22 @@
 // Files whose names the code page cannot hold are opened and saved by the file system's own
 // bytes, and shown as well as the code page allows.
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "common/WinText.h"
 #include "document/DocumentFixture.h"
+#include "support/ForeignNames.h"
 
 namespace lumbrix {
 namespace {
 
 using namespace lumbrix::literals;
+using lumbrix::testing::FsPath;
 using lumbrix::testing::TempDir;
 
 using NativeFileName = lumbrix::testing::DocumentTest;
+
+constexpr auto& kForeign = lumbrix::testing::kForeignName;
+constexpr auto& kForeignShort = lumbrix::testing::kForeignLetter;
 
 int filesIn(const std::string& folder) {
   int n = 0;
@@ -28,7 +31,7 @@ TEST_F(NativeFileName, ADocumentIsSavedBackUnderTheNameItWasOpenedBy) {
     bool keepsNativeName;
   };
   const Case cases[] = {
-      {"\xcf\xf0\xe8.htm", "%CF%F0%E8.htm", true},  // "При.htm" in Windows-1251 bytes
+      {kForeign.native, kForeign.shown, true},
       {"\xe2\x82\xbd.htm", "%E2%82%BD.htm", true},  // a rouble sign, which the code page lacks
       {"\xd0\xaf.htm", std::string("Я.htm"_w), false},
   };
@@ -53,7 +56,7 @@ TEST_F(NativeFileName, ADocumentIsSavedBackUnderTheNameItWasOpenedBy) {
 }
 
 TEST_F(NativeFileName, SaveAsUnderANameOfTheCodePageLeavesTheOldFile) {
-  const std::string file = dir.Write("\xcf\xf0\xe8.htm", "old");
+  const std::string file = dir.Write(kForeign.native, "old");
   TEditForm& f = Form();
   ASSERT_TRUE(f.LoadDocument(NativeName{file}));
   code.SetText("new");
@@ -68,19 +71,21 @@ TEST_F(NativeFileName, SaveAsUnderANameOfTheCodePageLeavesTheOldFile) {
 }
 
 TEST_F(NativeFileName, ReadAndWriteFailuresNameTheFileAsShown) {
-  const std::string big = dir.Write("\xcf\xf0\xe8.htm", std::string(70000, 'x'));
+  const std::string big = dir.Write(kForeign.native, std::string(70000, 'x'));
   EXPECT_FALSE(Form().LoadDocument(NativeName{big}));
-  const std::string locked = dir.Write("\xc1.htm", "disk");
-  ::chmod(locked.c_str(), 0444);
+  const std::string locked = dir.Write(kForeignShort.native, "disk");
+  std::filesystem::permissions(FsPath(locked), std::filesystem::perms::owner_read |
+                                                   std::filesystem::perms::group_read |
+                                                   std::filesystem::perms::others_read);
   TEditForm& f = Reopen();
   ASSERT_TRUE(f.LoadDocument(NativeName{locked}));
   code.SetModified(true);
   EXPECT_FALSE(f.SaveDocument());
   ASSERT_EQ(dialogs.messages.size(), 2u);
   EXPECT_EQ(dialogs.messages[0].text, "Файл слишком велик"_w);
-  EXPECT_EQ(dialogs.messages[0].caption, dir.path() + "/%CF%F0%E8.htm");
+  EXPECT_EQ(dialogs.messages[0].caption, dir.path() + "/" + kForeign.shown);
   EXPECT_EQ(dialogs.messages[1].text, "Ошибка записи файла"_w);
-  EXPECT_EQ(dialogs.messages[1].caption, dir.path() + "/%C1.htm");
+  EXPECT_EQ(dialogs.messages[1].caption, dir.path() + "/" + kForeignShort.shown);
   EXPECT_TRUE(f.Modified());
 }
 

@@ -119,7 +119,12 @@ TEST_F(TemplateDocument, PreviewByKind) {
     for (const auto& m : dialogs.messages) captions.push_back(m.caption);
     EXPECT_EQ(captions, c.captions) << c.file;
     EXPECT_EQ(TempDir::Read(path), c.opened ? "new" : "old") << c.file;
-    const std::string target = std::string(c.file).ends_with(".js") ? path : "file://" + path;
+#ifdef _WIN32
+    const std::string address = "file:///" + path;  // a drive path: file:///C:\...
+#else
+    const std::string address = "file://" + path;
+#endif
+    const std::string target = std::string(c.file).ends_with(".js") ? path : address;
     EXPECT_EQ(shell.opened, c.opened ? std::vector<std::string>{target}
                                      : std::vector<std::string>{})
         << c.file;
