@@ -49,8 +49,10 @@ class TFrameForm {
 
   // The shell that opens files and addresses in the desktop's programs.
   void UseShell(Shell& shell) { shell_ = &shell; }
-  // Where the templates lie, and the window layer's modal "Создание из шаблона".
+  // Where the templates lie: the program's own, and the user's (listed first, written by the
+  // publication master's export); and the window layer's modal "Создание из шаблона".
   std::string TemplateFolder;
+  std::string UserTemplateFolder;
   std::function<void(TCreateFileForm&)> ShowCreateFileForm;
 
   // "Созд&ать...": a new document from the template chosen in the dialog.

@@ -96,6 +96,12 @@ std::string TempDirectory();
 // The folder of the running program, with its trailing separator.
 std::string ProgramDirectory();
 
+// The folder an environment variable names, in Windows-1251; nothing when the variable is unset
+// or empty, or names a path the code page cannot hold.
+std::optional<std::string> EnvironmentFolder(const char* name);
+// Makes a folder and the missing ones above it; true when the folder exists afterwards.
+bool MakeFolders(const std::string& path);
+
 // Joins a folder and a relative name with the system's separator.
 std::string JoinPath(const std::string& folder, const std::string& name);
 bool IsAbsolutePath(const std::string& path);
