@@ -52,7 +52,7 @@ TEST(CommandLine, HelpNamesEveryOptionInUtf8AndTheVersionIsTheProgramsOwn) {
                              "lumbrix/templates", "Использование: lumbrix"})
     EXPECT_NE(help.find(option), std::string::npos) << option;
   EXPECT_EQ(help.find('\r'), std::string::npos);
-  EXPECT_EQ(CommandLineVersion(), "Lumbrix 0.8.1\n");
+  EXPECT_EQ(CommandLineVersion(), "Lumbrix " LUMBRIX_PROJECT_VERSION "\n");
 }
 
 }  // namespace
