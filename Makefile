@@ -1,7 +1,7 @@
 # Entry points: `make run` starts the editor, `make test` builds and runs every test.
 # Both install what is missing first (scripts/install-deps).
 
-.PHONY: deps configure build run test test-core asan bench clean test-windows fuzz
+.PHONY: deps configure build run test test-core asan bench clean test-windows fuzz package check-package
 
 deps:
 	@scripts/install-deps
@@ -40,6 +40,17 @@ asan: deps
 
 bench: build
 	./build/bench/lumbrix_bench
+
+# The Debian package build/lumbrix_<version>-1_amd64.deb: the program, its help pages,
+# templates, icons, desktop entry, AppStream metadata and manual page.
+package: configure
+	@scripts/install-deps package
+	@cmake --build --preset default --target lumbrix lumbrix_docs
+	@cd build && cpack -G DEB
+
+# Installs that package into a fresh Debian 12 root and starts it there (root, slow).
+check-package: package
+	scripts/check-package build/lumbrix_*_amd64.deb
 
 clean:
 	rm -rf build build-core build-asan build-fuzz build-windows

@@ -52,8 +52,10 @@ class TFrameForm {
   // through shell(), which hands it to the one set here.
   void UseShell(Shell& shell) { shell_.target = &shell; }
   Shell& shell() { return shell_; }
-  // Where the templates lie, and the window layer's modal "Создание из шаблона".
+  // Where the templates lie: the program's own, and the user's (listed first, written by the
+  // publication master's export); and the window layer's modal "Создание из шаблона".
   std::string TemplateFolder;
+  std::string UserTemplateFolder;
   std::function<void(TCreateFileForm&)> ShowCreateFileForm;
 
   // "Созд&ать...": a new document from the template chosen in the dialog.

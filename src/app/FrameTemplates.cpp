@@ -3,7 +3,6 @@
 #include "app/DocumentWindows.h"
 #include "app/FrameForm.h"
 #include "app/MenuTable.h"
-#include "common/FileSystem.h"
 #include "common/Platform.h"
 #include "document/EditForm.h"
 #include "templates/Preview.h"
@@ -30,14 +29,12 @@ bool IsWebLink(std::string_view handler) {
 
 void TFrameForm::CreateFile() {
   TCreateFileForm dialog;
-  dialog.Prepare(TemplateFolder);
+  dialog.Prepare({UserTemplateFolder, TemplateFolder});
   if (ShowCreateFileForm) ShowCreateFileForm(dialog);
-  const std::string chosen = dialog.Chosen();
+  const std::string chosen = dialog.ChosenFile();
   if (chosen.empty()) return;
   // The template is read by its full name: the current folder is never changed.
-  NewDocument([&](TEditForm& form) {
-    CreateFromTemplate(form, JoinPath(TemplateFolder, chosen), settings, dialogs_);
-  });
+  NewDocument([&](TEditForm& form) { CreateFromTemplate(form, chosen, settings, dialogs_); });
 }
 
 void TFrameForm::PreviewInBrow() {

@@ -176,19 +176,6 @@ bool FileExists(const std::string& path) {
   return a && !a->directory;
 }
 
-bool MakeFolders(const std::string& path) {
-  const std::string native = NativePath(path);
-#ifdef _WIN32
-  // A narrow string would be taken in the ANSI code page; the native name is UTF-8.
-  const std::filesystem::path folder(std::u8string(native.begin(), native.end()));
-#else
-  const std::filesystem::path folder(native);
-#endif
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  return !ec;
-}
-
 std::vector<std::string> ListWildcard(const std::string& pattern, bool withFolders) {
   std::vector<std::string> result;
   for (const NativeName& found : ListWildcard(ToNative(pattern), withFolders))

@@ -77,9 +77,6 @@ std::optional<FileAttributes> GetFileAttributes(const std::string& path);
 
 bool FileExists(const std::string& path);
 
-// Makes a folder and every missing folder above it; false when it cannot be had.
-bool MakeFolders(const std::string& path);
-
 // "*" and "?" matching of a file name, as the file-open functions of the system do it
 // (case-sensitive on POSIX systems).
 bool WildcardMatch(const std::string& pattern, const std::string& name);
@@ -98,6 +95,12 @@ NativeName NativeCurrentDirectory();
 std::string TempDirectory();
 // The folder of the running program, with its trailing separator.
 std::string ProgramDirectory();
+
+// The folder an environment variable names, in Windows-1251; nothing when the variable is unset
+// or empty, or names a path the code page cannot hold.
+std::optional<std::string> EnvironmentFolder(const char* name);
+// Makes a folder and the missing ones above it; true when the folder exists afterwards.
+bool MakeFolders(const std::string& path);
 
 // Joins a folder and a relative name with the system's separator.
 std::string JoinPath(const std::string& folder, const std::string& name);

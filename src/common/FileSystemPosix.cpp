@@ -247,6 +247,19 @@ std::string ProgramDirectory() {
   return PathFromNative(exe.parent_path().string() + "/").value_or(std::string());
 }
 
+std::optional<std::string> EnvironmentFolder(const char* name) {
+  const char* value = std::getenv(name);
+  if (!value || !*value) return std::nullopt;
+  return PathFromNative(value);
+}
+
+bool MakeFolders(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path folder(NativePath(path));
+  std::filesystem::create_directories(folder, ec);
+  return std::filesystem::is_directory(folder, ec);
+}
+
 }  // namespace lumbrix
 
 #endif  // _WIN32

@@ -4,6 +4,8 @@
 #include "common/WinApi.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 
 #include "common/FileSystem.h"
 
@@ -203,6 +205,21 @@ std::string ProgramDirectory() {
   wchar_t buf[MAX_PATH];
   const DWORD n = ::GetModuleFileNameW(nullptr, buf, MAX_PATH);
   return FolderPart(PathFromNative(native(std::wstring(buf, n)).bytes).value_or(std::string()));
+}
+
+std::optional<std::string> EnvironmentFolder(const char* name) {
+  const std::string narrow(name);
+  const std::wstring wideName(narrow.begin(), narrow.end());
+  const wchar_t* value = ::_wgetenv(wideName.c_str());
+  if (!value || !*value) return std::nullopt;
+  return PathFromNative(native(value).bytes);
+}
+
+bool MakeFolders(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path folder(wide(ToNative(path)));
+  std::filesystem::create_directories(folder, ec);
+  return std::filesystem::is_directory(folder, ec);
 }
 
 }  // namespace lumbrix

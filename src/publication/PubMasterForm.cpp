@@ -250,6 +250,9 @@ std::string TPubMasterForm::TemplateText() const {
 }
 
 void TPubMasterForm::ExportButtonClick() {
+  // The export folder may be the user's own template folder, made on its first use; the dialog
+  // wants a folder that exists.
+  MakeFolders(ExportFolder);
   const std::optional<FileDialogResult> chosen =
       dialogs_.SaveFile(ExportDialogRequest(ExportFolder));
   if (!chosen || chosen->names.empty()) return;

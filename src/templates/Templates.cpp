@@ -1,5 +1,11 @@
 #include "templates/Templates.h"
 
+#include <algorithm>
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 #include "common/CaseMap.h"
 #include "common/FileSystem.h"
 #include "common/Platform.h"
@@ -40,6 +46,26 @@ std::vector<std::string> FindTemplates(const std::string& folder) {
   return found;
 }
 
+std::optional<std::string> DefaultUserTemplateFolder() {
+#ifdef _WIN32
+  std::optional<std::string> data = EnvironmentFolder("APPDATA");
+#else
+  // A relative XDG_DATA_HOME is to be ignored, as if it were unset.
+  std::optional<std::string> data = EnvironmentFolder("XDG_DATA_HOME");
+  if (data && !IsAbsolutePath(*data)) data.reset();
+  if (!data) {
+    std::optional<std::string> home = EnvironmentFolder("HOME");
+    if (!home)
+      if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir)
+        home = PathFromNative(pw->pw_dir);
+    if (!home) return std::nullopt;
+    data = JoinPath(JoinPath(*home, ".local"), "share");
+  }
+#endif
+  if (!data) return std::nullopt;
+  return JoinPath(JoinPath(*data, "lumbrix"), "templates");
+}
+
 std::string FillPlaceholders(std::string text, const Settings& settings) {
   if (!settings.USER.empty() && settings.UUN)
     text = replaceFirst(std::move(text), "content=\"Ваше имя\""_w, false,
@@ -47,11 +73,20 @@ std::string FillPlaceholders(std::string text, const Settings& settings) {
   return replaceFirst(std::move(text), "OV_PROG_VER", true, kProgramVersion);
 }
 
-void TCreateFileForm::Prepare(const std::string& folder) {
-  Templates = FindTemplates(folder);
+void TCreateFileForm::Prepare(const std::vector<std::string>& folders) {
+  Templates.clear();
+  Folders.clear();
   Items.clear();
-  for (const std::string& name : Templates)
-    Items.push_back(name.substr(0, name.size() - kExtension.size()));
+  for (const std::string& folder : folders) {
+    if (folder.empty()) continue;
+    for (const std::string& name : FindTemplates(folder)) {
+      if (Templates.size() == static_cast<std::size_t>(kMaxTemplates)) break;
+      if (std::find(Templates.begin(), Templates.end(), name) != Templates.end()) continue;
+      Templates.push_back(name);
+      Folders.push_back(folder);
+      Items.push_back(name.substr(0, name.size() - kExtension.size()));
+    }
+  }
   ItemIndex = -1;
   CreateChosen = false;
 }
@@ -59,6 +94,12 @@ void TCreateFileForm::Prepare(const std::string& folder) {
 std::string TCreateFileForm::Chosen() const {
   if (!CreateChosen || ItemIndex < 0 || ItemIndex >= static_cast<int>(Templates.size())) return {};
   return Templates[static_cast<std::size_t>(ItemIndex)];
+}
+
+std::string TCreateFileForm::ChosenFile() const {
+  const std::string name = Chosen();
+  if (name.empty()) return {};
+  return JoinPath(Folders[static_cast<std::size_t>(ItemIndex)], name);
 }
 
 bool CreateFromTemplate(TEditForm& form, const std::string& file, const Settings& settings,

@@ -258,5 +258,16 @@ TEST_F(PubMasterFormTest, ExportWritesTheTemplateOrTheSheetFromTheValuesLastTake
   EXPECT_EQ(dialogs.messages[0].icon, MsgIcon::Stop);
 }
 
+// The user's template folder does not exist before the first export; the dialog needs it.
+TEST_F(PubMasterFormTest, ExportMakesItsFolderWhenMissing) {
+  form.ExportFolder = dir.File("data/lumbrix/templates");
+  dialogs.AnswerFile(dir.File("data/lumbrix/templates/mine.htt"), 1);
+  form.ExportButtonClick();
+  EXPECT_EQ(dialogs.saveRequests.at(0).initialName, form.ExportFolder);
+  EXPECT_TRUE(std::filesystem::is_directory(form.ExportFolder));
+  EXPECT_NE(TempDir::Read(dir.File("data/lumbrix/templates/mine.htt")).find("OV_PROG_VER"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace lumbrix

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <map>
+#include <optional>
 
 #include "common/WinText.h"
 #include "document/DocumentFixture.h"
@@ -43,6 +46,92 @@ TEST(Templates, TheFirstThirtyVisibleFilesListedWithoutTheirExtension) {
   EXPECT_FALSE(form.CreateChosen);
   EXPECT_EQ(form.ItemIndex, -1);
 }
+
+// The user's own folder first, then the program's; a name listed once, from the first folder.
+TEST(Templates, TheUsersFolderLeadsAndHidesTheProgramsTemplateOfTheSameName) {
+  TempDir user;
+  TempDir program;
+  user.Write("page.htt", "mine");
+  user.Write("zeta.htt", "x");
+  program.Write("alpha.htt", "x");
+  program.Write("page.htt", "theirs");
+  TCreateFileForm form;
+  form.Prepare({"", user.path(), program.path(), user.path()});
+  EXPECT_EQ(form.Items, (std::vector<std::string>{"page", "zeta", "alpha"}));
+  EXPECT_EQ(form.Folders, (std::vector<std::string>{user.path(), user.path(), program.path()}));
+  form.ItemIndex = 0;
+  form.Button1Click();
+  EXPECT_EQ(TempDir::Read(form.ChosenFile()), "mine");
+  form.ItemIndex = 2;
+  EXPECT_EQ(form.ChosenFile(), program.File("alpha.htt"));
+  form.ItemIndex = 3;
+  EXPECT_EQ(form.ChosenFile(), "");
+}
+
+TEST(Templates, ThirtyInAllWhateverTheNumberOfFolders) {
+  TempDir user;
+  TempDir program;
+  for (int i = 0; i < 20; ++i) {
+    user.Write("u" + std::to_string(10 + i) + ".htt", "x");
+    program.Write("p" + std::to_string(10 + i) + ".htt", "x");
+  }
+  TCreateFileForm form;
+  form.Prepare({user.path(), program.path()});
+  ASSERT_EQ(form.Items.size(), 30u);
+  EXPECT_EQ(form.Items[19], "u29");
+  EXPECT_EQ(form.Items[20], "p10");
+  EXPECT_EQ(form.Items.back(), "p19");
+}
+
+// Sets environment variables for one test and puts back what was there.
+class Environment {
+ public:
+  void Set(const char* name, const char* value) {
+    if (!saved_.contains(name)) {
+      const char* old = std::getenv(name);
+      saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
+    }
+    if (value)
+      ::setenv(name, value, 1);
+    else
+      ::unsetenv(name);
+  }
+  ~Environment() {
+    for (const auto& [name, value] : saved_) Set(name.c_str(), value ? value->c_str() : nullptr);
+  }
+
+ private:
+  std::map<std::string, std::optional<std::string>> saved_;
+};
+
+#ifndef _WIN32
+TEST(Templates, TheUsersFolderFollowsTheDataHome) {
+  struct Case {
+    const char* dataHome;
+    const char* home;
+    const char* folder;
+  };
+  const Case cases[] = {
+      {"/data", "/home/u", "/data/lumbrix/templates"},
+      {"/data/", "/home/u", "/data/lumbrix/templates"},
+      {nullptr, "/home/u", "/home/u/.local/share/lumbrix/templates"},
+      {"", "/home/u", "/home/u/.local/share/lumbrix/templates"},
+      {"relative/data", "/home/u", "/home/u/.local/share/lumbrix/templates"},
+  };
+  for (const Case& c : cases) {
+    Environment env;
+    env.Set("XDG_DATA_HOME", c.dataHome);
+    env.Set("HOME", c.home);
+    const std::optional<std::string> folder = DefaultUserTemplateFolder();
+    EXPECT_EQ(folder.value_or("(none)"), c.folder ? c.folder : "(none)")
+        << (c.dataHome ? c.dataHome : "(unset)");
+  }
+  // The system's UTF-8 name becomes the program's Windows-1251 path.
+  Environment env;
+  env.Set("XDG_DATA_HOME", "/дом");
+  EXPECT_EQ(DefaultUserTemplateFolder(), std::string("/дом/lumbrix/templates"_w));
+}
+#endif
 
 TEST(Templates, PlaceholdersFirstOccurrenceOnlyAsWholeWords) {
   struct Case {

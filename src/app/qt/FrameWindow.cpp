@@ -142,7 +142,10 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
 
   form_.ChromeChanged = [this] { applyChrome(); };
   form_.TemplateFolder = FromQString(CreateFileView::FindTemplateFolder());
-  pubMaster_->SetExportFolder(form_.TemplateFolder);
+  // The program's template folder may be read-only (installed): exports go to the user's own.
+  form_.UserTemplateFolder = DefaultUserTemplateFolder().value_or(std::string());
+  pubMaster_->SetExportFolder(form_.UserTemplateFolder.empty() ? form_.TemplateFolder
+                                                                : form_.UserTemplateFolder);
   form_.ShowCreateFileForm = [this](TCreateFileForm& dialog) {
     if (!createFileView_) createFileView_ = std::make_unique<CreateFileView>(help_, this);
     createFileView_->run(dialog);

@@ -19,25 +19,29 @@ namespace {
 using namespace lumbrix::literals;
 using lumbrix::testing::TempDir;
 
-// The dialog lists the templates; a double click on one makes the new document.
+// The dialog lists the user's templates, then the program's; a double click on one makes the new
+// document.
 TEST(FrameTemplates, ADocumentFromTheTemplateChosenInTheDialog) {
   TempDir dir;
+  TempDir user;
   dir.Write("b.htt", "<p>OV_PROG_VER</p>\r\n<body>\r\n</body>");
   dir.Write("a.htt", "x");
+  user.Write("c.htt", "mine");
   FrameFixture f;
   f.firstShow();
   f.frame->form().TemplateFolder = dir.path();
+  f.frame->form().UserTemplateFolder = user.path();
   QStringList shown;
   QTimer::singleShot(0, [&] {
     auto* view = f.frame->findChild<CreateFileView*>();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->windowTitle(), QStringLiteral("Создание из шаблона"));
     for (int i = 0; i < view->list()->count(); ++i) shown << view->list()->item(i)->text();
-    view->list()->setCurrentRow(1);
-    emit view->list()->itemDoubleClicked(view->list()->item(1));
+    view->list()->setCurrentRow(2);
+    emit view->list()->itemDoubleClicked(view->list()->item(2));
   });
   f.frame->run(QStringLiteral("CreateFile"));
-  EXPECT_EQ(shown, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+  EXPECT_EQ(shown, (QStringList{QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b")}));
   ASSERT_EQ(f.frame->Documents().size(), 1u);
   TEditForm& doc = *f.frame->Documents().front();
   EXPECT_EQ(doc.CodeEditor().Text(), "<p>0.8.1</p>\r\n<body>\r\n</body>");
