@@ -50,6 +50,10 @@ void ActionLog::Print(const char* why) const {
   std::fflush(stderr);
 }
 
+ActionLog::~ActionLog() {
+  if (current == this) current = nullptr;
+}
+
 void ActionLog::InstallCrashReport() {
   current = this;
   // Under the sanitizers their own handlers report a bad access, then call back here; an abort

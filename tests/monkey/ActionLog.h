@@ -30,6 +30,7 @@ class ActionLog {
 
   // Prints the log of the run in progress when the process crashes or a sanitizer stops it.
   void InstallCrashReport();
+  ~ActionLog();
 
  private:
   std::uint64_t seed_ = 0;
