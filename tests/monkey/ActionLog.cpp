@@ -34,6 +34,13 @@ void ActionLog::Add(const std::string& kind, const std::string& what) {
   ++counts_[kind];
 }
 
+void ActionLog::Append(const std::string& what) {
+  std::lock_guard lock(mutex_);
+  if (steps_ == 0) return;
+  ring_[static_cast<std::size_t>((steps_ - 1) % kKept)] += "; " + what;
+  if (keepAll_) all_.insert(all_.size() - 1, "; " + what);
+}
+
 std::string ActionLog::Tail() const {
   std::string out;
   const long first = steps_ > kKept ? steps_ - kKept : 0;

@@ -17,6 +17,8 @@ class ActionLog {
   // The seed and the step count that replay the run up to now.
   void Start(std::uint64_t seed) { seed_ = seed; }
   void Add(const std::string& kind, const std::string& what);
+  // Adds to the last action what came of it (a message box's answer ...).
+  void Append(const std::string& what);
   long Steps() const { return steps_; }
   const std::map<std::string, long>& Counts() const { return counts_; }
   // The last actions, oldest first, one a line.

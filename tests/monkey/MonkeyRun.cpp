@@ -118,6 +118,7 @@ struct Session {
     frame->activateWindow();
     for (int i = 0; i < 50 && !frame->form().FirstShowDone; ++i) QTest::qWait(10);
     log.Start(seed);
+    dialogs.answered = [this](const std::string& what) { log.Append(what); };
   }
   ~Session() {
     aboutView.reset();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "common/CodePage.h"
 #include "common/FileSystem.h"
 
 namespace lumbrix::monkey {
@@ -19,9 +20,17 @@ const char* const kNewNames[] = {"saved.html", "saved.htm", "saved.css", "saved.
 RandomDialogs::RandomDialogs(std::string folder, std::uint64_t seed)
     : folder_(std::move(folder)), rng_(seed) {}
 
-MsgAnswer RandomDialogs::MessageBox(const std::string&, const std::string&, MsgIcon,
+MsgAnswer RandomDialogs::MessageBox(const std::string&, const std::string& caption, MsgIcon,
                                     MsgButtons buttons) {
   ++messages;
+  const MsgAnswer a = answer(buttons);
+  static const char* const kNames[] = {"Ok", "Cancel", "Yes", "No"};
+  if (answered)
+    answered("message \"" + WinToUtf8(caption) + "\" answered " + kNames[static_cast<int>(a)]);
+  return a;
+}
+
+MsgAnswer RandomDialogs::answer(MsgButtons buttons) {
   switch (buttons) {
     case MsgButtons::Ok:
       return MsgAnswer::Ok;
@@ -54,6 +63,17 @@ std::string RandomDialogs::inFolder(const std::string& nativeName) const {
   return PathFromNative(folder_ + "/" + nativeName).value_or(std::string());
 }
 
+std::optional<FileDialogResult> RandomDialogs::told(const char* what,
+                                                    std::optional<FileDialogResult> result) {
+  if (answered) {
+    std::string names;
+    for (const std::string& n : result ? result->names : std::vector<std::string>{})
+      names += " " + WinToUtf8(FileNamePart(n));
+    answered(std::string(what) + " dialog answered" + (result ? names : " Cancel"));
+  }
+  return result;
+}
+
 std::optional<FileDialogResult> RandomDialogs::queued() {
   if (queuedNames.empty()) return std::nullopt;
   FileDialogResult result{{queuedNames.front()}, 1};
@@ -63,6 +83,10 @@ std::optional<FileDialogResult> RandomDialogs::queued() {
 
 std::optional<FileDialogResult> RandomDialogs::OpenFile(const FileDialogRequest& request) {
   ++openDialogs;
+  return told("open", chooseOpen(request));
+}
+
+std::optional<FileDialogResult> RandomDialogs::chooseOpen(const FileDialogRequest& request) {
   if (quiet_) return queued();
   if (pick(6) == 0) return std::nullopt;
   std::vector<std::string> files = folderFiles();
@@ -80,6 +104,10 @@ std::optional<FileDialogResult> RandomDialogs::OpenFile(const FileDialogRequest&
 
 std::optional<FileDialogResult> RandomDialogs::SaveFile(const FileDialogRequest& request) {
   ++saveDialogs;
+  return told("save", chooseSave(request));
+}
+
+std::optional<FileDialogResult> RandomDialogs::chooseSave(const FileDialogRequest& request) {
   if (quiet_) return queued();
   if (pick(5) == 0) return std::nullopt;
   FileDialogResult result;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -31,6 +32,9 @@ class RandomDialogs : public Dialogs {
   void BeQuiet() { quiet_ = true; }
   std::deque<std::string> queuedNames;  // Windows-1251 paths
 
+  // Told of every answer, for the log.
+  std::function<void(const std::string&)> answered;
+
   int messages = 0;
   int openDialogs = 0;
   int saveDialogs = 0;
@@ -42,6 +46,10 @@ class RandomDialogs : public Dialogs {
   std::vector<std::string> folderFiles() const;
   std::string inFolder(const std::string& nativeName) const;
   std::optional<FileDialogResult> queued();
+  MsgAnswer answer(MsgButtons buttons);
+  std::optional<FileDialogResult> chooseOpen(const FileDialogRequest& request);
+  std::optional<FileDialogResult> chooseSave(const FileDialogRequest& request);
+  std::optional<FileDialogResult> told(const char* what, std::optional<FileDialogResult> result);
 
   std::string folder_;
   std::mt19937_64 rng_;

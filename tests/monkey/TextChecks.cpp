@@ -28,7 +28,9 @@ std::string paneProblem(const char* name, const TextPane& pane, const QString& s
                    std::to_string(at) + " (shown U+" +
                    (at < shown.size() ? QString::number(shown[at].unicode(), 16).toStdString()
                                       : std::string("end")) +
-                   ")");
+                   "): shown \"" + shown.mid(std::max<qsizetype>(0, at - 8), 16).toStdString() +
+                   "\" (" + shown.mid(std::max<qsizetype>(0, at - 8), 16).toUtf8().toHex(' ').toStdString() +
+                   "), read \"" + read.mid(std::max<qsizetype>(0, at - 8), 16).toStdString() + "\"");
   }
   const int start = pane.SelStart();
   const int selected = pane.SelLength();
@@ -42,6 +44,19 @@ std::string paneProblem(const char* name, const TextPane& pane, const QString& s
 
 std::string TextProblem(EditFormView& view) {
   CodePane& code = view.codePane();
+  // The caret and the anchor stand between characters, never inside one's UTF-8 bytes.
+  QsciScintilla* edit = code.widget();
+  const long bytes = edit->SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+  const auto* raw = static_cast<const unsigned char*>(
+      edit->SendScintillaPtrResult(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+  if (edit->SendScintilla(QsciScintillaBase::SCI_GETCODEPAGE) != QsciScintillaBase::SC_CP_UTF8)
+    return "code pane: the widget no longer works in UTF-8";
+  for (const unsigned msg : {QsciScintillaBase::SCI_GETCURRENTPOS, QsciScintillaBase::SCI_GETANCHOR}) {
+    const long at = edit->SendScintilla(msg);
+    if (at < 0 || at > bytes || (at < bytes && (raw[at] & 0xC0) == 0x80))
+      return "code pane: the " + std::string(msg == QsciScintillaBase::SCI_GETANCHOR ? "anchor" : "caret") +
+             " stands at byte " + std::to_string(at) + ", inside a character";
+  }
   if (std::string p = paneProblem("code pane", code, code.widget()->text()); !p.empty()) return p;
   if (!view.plainPaneBuilt()) return {};
   PlainPane& plain = view.plainPane();
