@@ -22,6 +22,7 @@
 #include "app/qt/FrameWindow.h"
 #include "common/qt/CodePane.h"
 #include "common/qt/PlainPane.h"
+#include <Qsci/qsciscintilla.h>
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
 #include "monkey/ActionLog.h"
@@ -172,11 +173,15 @@ void Monkey::tick() {
   // Checked at every step, the active document before the step is kept: with the failing
   // step's action it is the whole case.
   if (checkEvery == 1 && !popup && !modal) {
-    if (EditFormView* view = activeView()) {
-      before_ = "\"" + view->windowTitle().toStdString() + "\" selection " +
-                std::to_string(view->codePane().SelStart()) + "+" +
-                std::to_string(view->codePane().SelLength()) + " text (Windows-1251, escaped):\n" +
-                Escaped(view->codePane().Text());
+    before_.clear();
+    for (TEditForm* form : frame_.Documents()) {
+      EditFormView* view = frame_.viewOf(*form);
+      if (!view) continue;
+      QsciScintilla* edit = view->codePane().widget();
+      before_[view->windowTitle().toStdString()] =
+          "caret byte " + std::to_string(edit->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS)) +
+          ", anchor byte " + std::to_string(edit->SendScintilla(QsciScintilla::SCI_GETANCHOR)) +
+          ", text (Windows-1251, escaped):\n" + Escaped(view->codePane().Text());
     }
   }
   ++nesting_;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <map>
 #include <atomic>
 #include <cstdint>
 #include <random>
@@ -79,7 +80,8 @@ class Monkey : public QObject {
   int nesting_ = 0;
   bool finished_ = false;
   std::string failure_;
-  std::string before_;
+  // At every step checked: each document by caption, as it was before the step.
+  std::map<std::string, std::string> before_;
   std::atomic<long long> lastTick_{0};
 };
 

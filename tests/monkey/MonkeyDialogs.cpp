@@ -221,8 +221,10 @@ void Monkey::checkDocuments() {
     if (!problem.empty() && failure_.empty()) {
       failure_ = "\"" + view->windowTitle().toStdString() + "\": " + problem;
       log_.Print(failure_.c_str());
-      if (!before_.empty())
-        std::fprintf(stderr, "the active document before the last step: %s\n", before_.c_str());
+      const std::string caption = view->windowTitle().toStdString();
+      if (before_.count(caption))
+        std::fprintf(stderr, "\"%s\" before the last step: %s\n", caption.c_str(),
+                     before_[caption].c_str());
     }
   }
 }
