@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <Qsci/qsciscintilla.h>
+#include "common/qt/CodePane.h"
 #include <cstdio>
 
 #include "app/qt/FrameWindow.h"
@@ -222,6 +224,11 @@ void Monkey::checkDocuments() {
       failure_ = "\"" + view->windowTitle().toStdString() + "\": " + problem;
       log_.Print(failure_.c_str());
       const std::string caption = view->windowTitle().toStdString();
+      QsciScintilla* edit = view->codePane().widget();
+      std::fprintf(stderr, "\"%s\" now: caret byte %ld, anchor byte %ld, text:\n%s\n", caption.c_str(),
+                   edit->SendScintilla(QsciScintilla::SCI_GETCURRENTPOS),
+                   edit->SendScintilla(QsciScintilla::SCI_GETANCHOR),
+                   Escaped(view->codePane().Text()).c_str());
       if (before_.count(caption))
         std::fprintf(stderr, "\"%s\" before the last step: %s\n", caption.c_str(),
                      before_[caption].c_str());
