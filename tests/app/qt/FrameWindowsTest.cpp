@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -192,6 +193,22 @@ TEST(FrameWindows, AWindowThatEscWasClosingStaysForTheDialogOpenedOnIt) {
     EXPECT_EQ(dialogs, 1) << command;
     EXPECT_EQ(f.frame->Documents().size(), 1u) << command;
   }
+}
+
+// A document window closes by being deleted later; a frame that goes before then takes the
+// window with it while the frame's own parts (the find dialog among them) are still there.
+TEST(FrameWindows, TheFrameTakesAClosingDocumentWindowWithIt) {
+  auto f = std::make_unique<FrameFixture>();
+  f->firstShow();
+  const QList<QMdiSubWindow*> windows = openDocuments(*f, 2);
+  f->frame->run(QStringLiteral("Find"));
+  QPointer<QMdiSubWindow> closing(windows.front());
+  QPointer<QMdiSubWindow> open(windows.back());
+  closing->close();
+  ASSERT_TRUE(closing);  // not deleted yet
+  f.reset();
+  EXPECT_FALSE(closing);
+  EXPECT_FALSE(open);
 }
 
 }  // namespace
