@@ -169,8 +169,10 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
 FrameWindow::~FrameWindow() {
   // No event reaches a frame whose members are going.
   qApp->removeEventFilter(this);
-  // Document forms go before the frame form that their windows refer to.
-  for (QMdiSubWindow* w : mdi_->subWindowList()) delete w;
+  // Document forms go before the frame form that their windows refer to. Every document
+  // window goes here, while the frame's members live, those already closing (deleted later,
+  // and no longer listed by the area) included.
+  for (QMdiSubWindow* w : mdi_->findChildren<QMdiSubWindow*>()) delete w;
 }
 
 void FrameWindow::run(const QString& handler) {

@@ -224,7 +224,9 @@ CodePane::CodePane(QWidget* parent)
 
   connect(
       edit_, &QsciScintillaBase::SCN_MODIFIED, this,
-      [this](int, int type, const char*, int, int, int, int, int, int, int) { onModified(type); });
+      [this](int position, int type, const char*, int length, int, int, int, int, int, int) {
+        onModified(position, type, length);
+      });
   // Once the widget starts going, the pane lets go of it: nothing reaches a half-destroyed one.
   connect(edit_, &QObject::destroyed, this, [this] { edit_.clear(); });
 }
@@ -264,8 +266,16 @@ bool CodePane::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
-void CodePane::onModified(int modificationType) {
-  if (!(modificationType & kBeforeChange) || settingText_) return;
+void CodePane::onModified(int position, int modificationType, int length) {
+  if (!(modificationType & kBeforeChange)) return;
+  // An edit next to a CR or an LF may join them into one line end or part them; the index of
+  // line starts by characters is then rebuilt before its next use.
+  const long end = send(Sci::SCI_GETLENGTH);
+  const long after = (modificationType & Sci::SC_MOD_BEFOREDELETE) ? position + length : position;
+  if ((position > 0 && send(Sci::SCI_GETCHARAT, static_cast<unsigned long>(position - 1)) == '\r') ||
+      (after < end && send(Sci::SCI_GETCHARAT, static_cast<unsigned long>(after)) == '\n'))
+    indexStale_ = true;
+  if (settingText_) return;
   setModifiedFlag(true);
   if (changePending_) return;
   changePending_ = true;
@@ -300,7 +310,15 @@ int CodePane::countChars(long fromByte, long toByte) const {
   return n;
 }
 
+void CodePane::refreshIndex() const {
+  if (!indexStale_) return;
+  indexStale_ = false;
+  send(Sci::SCI_RELEASELINECHARACTERINDEX, Sci::SC_LINECHARACTERINDEX_UTF32);
+  send(Sci::SCI_ALLOCATELINECHARACTERINDEX, Sci::SC_LINECHARACTERINDEX_UTF32);
+}
+
 int CodePane::charLength() const {
+  refreshIndex();
   const long lastLine = send(Sci::SCI_GETLINECOUNT) - 1;
   const long lineStart = send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(lastLine));
   return static_cast<int>(send(Sci::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(lastLine),
@@ -310,6 +328,7 @@ int CodePane::charLength() const {
 
 long CodePane::toBytes(int pos) const {
   if (pos <= 0) return 0;
+  refreshIndex();
   const auto line = static_cast<unsigned long>(send(Sci::SCI_LINEFROMINDEXPOSITION,
                                                     static_cast<unsigned long>(pos),
                                                     Sci::SC_LINECHARACTERINDEX_UTF32));
@@ -331,6 +350,7 @@ long CodePane::toBytes(int pos) const {
 }
 
 int CodePane::toChars(long bytePos) const {
+  refreshIndex();
   bytePos = std::clamp(bytePos, 0L, send(Sci::SCI_GETLENGTH));
   const auto line = static_cast<unsigned long>(
       send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos)));

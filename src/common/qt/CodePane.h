@@ -89,7 +89,10 @@ class CodePane : public QObject, public TextPane {
   int charLength() const;
   int countChars(long fromByte, long toByte) const;
   void setModifiedFlag(bool modified);
-  void onModified(int modificationType);
+  void onModified(int position, int modificationType, int length);
+  // Scintilla's line character index, rebuilt when an edit may have joined or parted a CR and
+  // an LF: Scintilla 3's index keeps the old count of such a line.
+  void refreshIndex() const;
   void flushChange();
   void chooseModEvents();
   int styleFor(std::uint32_t color);
@@ -100,6 +103,7 @@ class CodePane : public QObject, public TextPane {
   bool modified_ = false;
   bool settingText_ = false;
   bool changePending_ = false;
+  mutable bool indexStale_ = false;
   std::unordered_map<std::uint32_t, int> styles_;
   int nextStyle_;
 };

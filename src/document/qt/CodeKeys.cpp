@@ -1,5 +1,6 @@
 #include "document/qt/CodeKeys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -51,6 +52,10 @@ void ConnectKeyAssist(CodePane& pane, TEditForm& form, const Settings& settings,
   QPointer<QWidget> view(window);
   form.CloseWindow = [view, &form] {
     QTimer::singleShot(0, view, [view, &form] {
+      // Keys typed ahead may have run a command that opened a modal dialog on this window
+      // before the close came round; the command works on the window once its dialog closes,
+      // so the window stays and the close is dropped.
+      if (QApplication::activeModalWidget()) return;
       if (auto* sub = qobject_cast<QMdiSubWindow*>(view->parentWidget())) {
         sub->close();  // the sub-window asks the form
       } else if (form.FormCloseQuery()) {

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -160,6 +163,52 @@ TEST(FrameWindows, TheProgramsOtherWindowsCloseWithTheFrame) {
   EXPECT_TRUE(f.frame->close());
   EXPECT_FALSE(help.window()->isVisible());
   EXPECT_FALSE(f.frame->goToView()->isVisible());
+}
+
+}  // namespace
+}  // namespace lumbrix
+
+namespace lumbrix {
+namespace {
+
+// Esc in the code pane closes the window once the key is handled. A command that opens a modal
+// dialog on that window before then (keys typed ahead) must find it still there when its dialog
+// closes: the go-to dialog jumps in it, the masters insert into it.
+TEST(FrameWindows, AWindowThatEscWasClosingStaysForTheDialogOpenedOnIt) {
+  for (const char* command : {"GoTo", "N78Click", "TagMaster", "AttrMaster", "PublicationMaster"}) {
+    FrameFixture f;
+    f.firstShow();
+    EditFormView* view = viewIn(openDocuments(f, 1).front());
+    QWidget* code = view->codePane().widget();
+    code->setFocus();
+    QTest::keyClick(code, Qt::Key_Escape);
+    int dialogs = 0;
+    QTimer::singleShot(0, [&] {
+      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        ++dialogs;
+        d->reject();
+      }
+    });
+    f.frame->run(QString::fromLatin1(command));
+    EXPECT_EQ(dialogs, 1) << command;
+    EXPECT_EQ(f.frame->Documents().size(), 1u) << command;
+  }
+}
+
+// A document window closes by being deleted later; a frame that goes before then takes the
+// window with it while the frame's own parts (the find dialog among them) are still there.
+TEST(FrameWindows, TheFrameTakesAClosingDocumentWindowWithIt) {
+  auto f = std::make_unique<FrameFixture>();
+  f->firstShow();
+  const QList<QMdiSubWindow*> windows = openDocuments(*f, 2);
+  f->frame->run(QStringLiteral("Find"));
+  QPointer<QMdiSubWindow> closing(windows.front());
+  QPointer<QMdiSubWindow> open(windows.back());
+  closing->close();
+  ASSERT_TRUE(closing);  // not deleted yet
+  f.reset();
+  EXPECT_FALSE(closing);
+  EXPECT_FALSE(open);
 }
 
 }  // namespace

@@ -44,6 +44,48 @@ TEST(CodePane, PositionsMapToScintillaBytesAndBackAtEveryPlace) {
   EXPECT_EQ(pane.toBytes(100000), static_cast<long>(utf8.size()));
 }
 
+// Edits that join a lone CR and an LF into one line end, or part them, and the undo of such an
+// edit: lengths and positions stay those of the text, with letters of two UTF-8 bytes around.
+TEST(CodePane, PositionsStayRightWhenAnEditJoinsOrPartsCrAndLf) {
+  struct Case {
+    const char* what;
+    std::string text;
+    int start, length;
+    std::string insert;
+    std::string result;
+  };
+  const std::string zh = std::string("ж"_w), ya = std::string("я"_w);
+  const Case cases[] = {
+      {"LF typed after a lone CR", zh + "\r", 2, 0, "\n", zh + "\r\n"},
+      {"CR typed before a lone LF", "\n" + ya, 0, 0, "\r", "\r\n" + ya},
+      {"what stood between CR and LF deleted", zh + "\r" + ya + "\n" + ya, 2, 1, "",
+       zh + "\r\n" + ya},
+      {"CR LF parted by a letter", zh + "\r\n" + ya, 2, 0, zh, zh + "\r" + zh + "\n" + ya},
+      {"the LF of CR LF deleted", zh + "\r\n" + ya, 2, 1, "", zh + "\r" + ya},
+      {"CR and LF each with a line", ya + "\r", 2, 0, ya + "\n", ya + "\r" + ya + "\n"},
+  };
+  auto expectConsistent = [](CodePane& pane, const std::string& text, const std::string& what) {
+    const int n = static_cast<int>(text.size());
+    EXPECT_EQ(pane.Text(), text) << what;
+    EXPECT_EQ(pane.TextLength(), n) << what;
+    EXPECT_EQ(pane.TextRange(0, n), text) << what;
+    for (int pos = 0; pos <= n; ++pos) {
+      pane.SetSelection(pos, n - pos);
+      EXPECT_EQ(pane.SelStart(), pos) << what << " at " << pos;
+      EXPECT_EQ(pane.SelText(), text.substr(pos)) << what << " at " << pos;
+    }
+  };
+  for (const Case& c : cases) {
+    CodePane pane;
+    pane.SetText(c.text);
+    pane.SetSelection(c.start, c.length);
+    pane.ReplaceSelection(c.insert);
+    expectConsistent(pane, c.result, c.what);
+    pane.Undo();
+    expectConsistent(pane, c.text, std::string(c.what) + ", undone");
+  }
+}
+
 TEST(CodePane, SetTextKeepsTheModifiedFlagAndClearsUndo) {
   CodePane pane;
   pane.SetText("abc");
