@@ -37,18 +37,25 @@ source "$here/private-home.sh" "$program" "${3:-}"
 shots=$shots/${scenario%.py}
 mkdir -p "$shots"
 
-# The server picks a free display itself, so that runs of other programs side by side never
-# meet on the same one.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
+# A display number picked at random from a high range, and another one when that server fails:
+# programs side by side (other builds' test runs among them) never meet on the same display,
+# whose lock file another process space may not see as taken.
+xvfb=""
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 10); do
+  display=$((RANDOM % 800 + 100))
+  [ -e "/tmp/.X11-unix/X$display" ] && continue
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp 2>"$work/xvfb.log" &
+  xvfb=$!
+  for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$xvfb" 2>/dev/null && DISPLAY=":$display" xdotool getdisplaygeometry >/dev/null 2>&1; then break; fi
+  kill "$xvfb" 2>/dev/null || true
+  xvfb=""
 done
-[ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
-# A Russian group in the keyboard map: Cyrillic is typed through real keys, not through keys
-# that xdotool maps for one press and maps back.
-setxkbmap -layout us,ru
+[ -n "$xvfb" ] || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$display"
 dbus-run-session -- "$0" --inside-session "$scenario" "$program" "$work" "$shots"

@@ -16,11 +16,13 @@ import pyatspi
 PROGRAM, WORK, SHOTS = (sys.argv[1:4] + ["", "", ""])[:3]
 failures = []
 checks = [0]
+_t0 = time.monotonic()
 
 
 def check(condition, what):
     checks[0] += 1
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
+    print(("ok   " if condition else "FAIL ") + "%5.1fs " % (time.monotonic() - _t0) + what,
+          flush=True)
     if not condition:
         failures.append(what)
     return condition
@@ -46,10 +48,44 @@ def key(*keys):
     time.sleep(0.3)
 
 
+_layout = ["us"]
+
+
+def _use_layout(layout):
+    if _layout[0] != layout:
+        subprocess.run(["setxkbmap", layout], check=True)
+        _layout[0] = layout
+        time.sleep(0.2)  # the program reads the new keyboard map
+
+
+def _runs(text):
+    """Splits text into runs typed on one keyboard layout: "us" for ASCII, "ru" for Cyrillic
+    letters, None for one character that neither has."""
+    runs = []
+    for ch in text:
+        layout = "us" if ch.isascii() else "ru" if "а" <= ch.lower() <= "я" or ch in "ёЁ" else None
+        if runs and layout is not None and runs[-1][0] == layout:
+            runs[-1][1] += ch
+        else:
+            runs.append([layout, ch])
+    return runs
+
+
 def type_text(text):
-    """Types text as key presses into the widget with the focus; the session's keyboard map has
-    a Russian group, so Cyrillic goes through real keys."""
-    subprocess.run(["xdotool", "type", "--delay", "60", text], check=True)
+    """Types text as key presses into the widget with the focus. Cyrillic is typed on the Russian
+    layout, through real keys: xdotool types a character the layout lacks through a key that it
+    maps for one press and maps back, and the program, reading the map later, may see another
+    character or none; so such characters go one at a time with a pause. A line break is the key
+    Return (typed, it would come as a line feed that editors do not take)."""
+    for i, line in enumerate(text.split("\n")):
+        if i:
+            subprocess.run(["xdotool", "key", "Return"], check=True)
+        for layout, run in _runs(line):
+            _use_layout(layout or "us")
+            subprocess.run(["xdotool", "type", "--delay", "30", run], check=True)
+            if layout is None:
+                time.sleep(0.3)
+    _use_layout("us")
     time.sleep(0.2)
 
 
@@ -215,9 +251,17 @@ def click(acc):
     time.sleep(0.3)
 
 
+_menu_items = {}
+
+
 def menu_item(caption):
-    items = descendants(frame(), pyatspi.ROLE_MENU_ITEM, caption)
-    return items[0] if items else None
+    """A menu item of the frame by caption. The menus are walked once: a walk asks the program
+    about each of several hundred items."""
+    if not _menu_items:
+        for bar in children(frame(), pyatspi.ROLE_MENU_BAR):
+            for item in descendants(bar, pyatspi.ROLE_MENU_ITEM):
+                _menu_items.setdefault(item.name, item)
+    return _menu_items.get(caption)
 
 
 def run_menu(caption):
