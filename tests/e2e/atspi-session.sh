@@ -58,4 +58,7 @@ for _ in $(seq 10); do
 done
 [ -n "$xvfb" ] || { cat "$work/xvfb.log"; echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$display"
-dbus-run-session -- "$0" --inside-session "$scenario" "$program" "$work" "$shots"
+status=0
+dbus-run-session -- "$0" --inside-session "$scenario" "$program" "$work" "$shots" || status=$?
+[ "$status" -eq 0 ] || { echo "Xvfb :$display said:"; cat "$work/xvfb.log"; }
+exit "$status"
