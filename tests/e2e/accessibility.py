@@ -5,7 +5,7 @@ through AT-SPI: the frame, its document windows (which are no X windows), dialog
 boxes, found by role and name, and the code pane's text. Every check is reported; the run fails
 when any check fails. Screenshots are left for a person to look at.
 
-Usage: accessibility.py PROGRAM WORK_DIR SHOTS_DIR   (inside X, D-Bus and the AT-SPI bus)
+Usage: accessibility.py PROGRAM WORK_DIR SHOTS_DIR   (run by atspi-session.sh)
 """
 
 import os
@@ -15,170 +15,26 @@ import time
 
 import pyatspi
 
-PROGRAM, WORK, SHOTS = sys.argv[1:4]
+from atspi_driver import (PROGRAM, WORK, check, code_text, descendants, document, documents,
+                          extents, finish, focus_frame, frame, inside, key, menu_item, overlaps,
+                          press, shot, texts_of, top_level, wait_for)
+
 PAGE = os.path.join(WORK, "page.htm")
 STYLE = os.path.join(WORK, "style.css")
 PAGE_TEXT = "<html>\r\n<head><title>E2E</title></head>\r\n<body>\r\n<p>text</p>\r\n</body>\r\n</html>"
 
-failures = []
-
-
-def check(condition, what):
-    print(("ok   " if condition else "FAIL ") + what, flush=True)
-    if not condition:
-        failures.append(what)
-    return condition
-
-
-def wait_for(probe, timeout=8.0):
-    """Polls probe() until it gives something true; returns that, or None after the timeout."""
-    end = time.monotonic() + timeout
-    while True:
-        try:
-            found = probe()
-        except Exception:  # objects of a window that just closed
-            found = None
-        if found:
-            return found
-        if time.monotonic() > end:
-            return None
-        time.sleep(0.1)
-
-
-def key(*keys):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
-    time.sleep(0.3)
-
-
-def shot(name):
-    path = os.path.join(SHOTS, name)
-    subprocess.run(["import", "-window", "root", path], check=True)
-    print("     screenshot " + path, flush=True)
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "Lumbrix":
-            return app
-    return None
-
-
-def descendants(acc, role=None, name=None):
-    found = []
-    if acc is None:
-        return found
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
-        if child is None:
-            continue
-        if (role is None or child.getRole() == role) and (name is None or child.name == name):
-            found.append(child)
-        found.extend(descendants(child, role, name))
-    return found
-
-
-def showing(acc):
-    return acc.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def top_level(role, name):
-    """A shown top-level window of the program."""
-    app = application()
-    if app is None:
-        return None
-    for i in range(app.childCount):
-        w = app.getChildAtIndex(i)
-        if w is not None and w.getRole() == role and w.name == name and showing(w):
-            return w
-    return None
-
-
-def frame():
-    return top_level(pyatspi.ROLE_FRAME, "Lumbrix")
-
-
-def documents():
-    """The document windows inside the frame, by caption."""
-    mdi = descendants(frame(), pyatspi.ROLE_LAYERED_PANE, "Документы")
-    if not mdi:
-        return []
-    return [d for d in descendants(mdi[0], pyatspi.ROLE_FRAME) if showing(d)]
-
-
-def document(caption):
-    found = [d for d in documents() if d.name == caption]
-    return found[0] if found else None
-
-
-def code_text(caption):
-    panes = descendants(document(caption), pyatspi.ROLE_TEXT, "HTML код")
-    text = panes[0].queryText()
-    return text.getText(0, text.characterCount)
-
-
-def texts_of(acc):
-    """Every name and text a window shows, for reading a dialog or message box."""
-    out = []
-    for a in [acc] + descendants(acc):
-        if a.name:
-            out.append(a.name)
-        try:
-            t = a.queryText()
-            out.append(t.getText(0, t.characterCount))
-        except NotImplementedError:
-            pass
-    return "\n".join(out)
-
-
-def extents(acc):
-    return acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-
-
-def inside(inner, outer):
-    return (inner.x >= outer.x and inner.y >= outer.y and
-            inner.x + inner.width <= outer.x + outer.width and
-            inner.y + inner.height <= outer.y + outer.height)
-
-
-def overlaps(a, b):
-    return (a.x < b.x + b.width and b.x < a.x + a.width and
-            a.y < b.y + b.height and b.y < a.y + a.height)
-
-
-def focus_frame():
-    win = subprocess.run(["xdotool", "search", "--name", "^Lumbrix$"],
-                         capture_output=True, text=True).stdout.split()
-    if win:
-        subprocess.run(["xdotool", "windowfocus", "--sync", win[0]], check=False)
-        time.sleep(0.2)
-
-
-def press(item):
-    """Runs a menu item through its accessible action, as a screen reader user would."""
-    action = item.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) in ("press", "click", "Press"):
-            return action.doAction(i)
-    return action.doAction(0)
-
-
-def menu_item(caption):
-    items = descendants(frame(), pyatspi.ROLE_MENU_ITEM, caption)
-    return items[0] if items else None
-
 
 def main():
+    with open(PAGE, "wb") as f:
+        f.write(PAGE_TEXT.encode("cp1251"))
+    with open(STYLE, "wb") as f:
+        f.write(b"p { color: red }\n")
     program = subprocess.Popen([PROGRAM, STYLE, PAGE])
     try:
         run(program)
     finally:
-        if program.poll() is None:
-            program.kill()
-            check(False, "the program had to be killed")
-    print("e2e accessibility: %d failed check(s)" % len(failures), flush=True)
-    return 1 if failures else 0
+        status = finish("accessibility", program)
+    return status
 
 
 def run(program):
