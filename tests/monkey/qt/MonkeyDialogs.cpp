@@ -18,10 +18,10 @@
 
 #include "app/qt/FrameWindow.h"
 #include "document/qt/EditFormView.h"
-#include "monkey/ActionLog.h"
-#include "monkey/KeyTables.h"
-#include "monkey/Monkey.h"
-#include "monkey/TextChecks.h"
+#include "monkey/qt/ActionLog.h"
+#include "monkey/qt/KeyTables.h"
+#include "monkey/qt/Monkey.h"
+#include "monkey/qt/TextChecks.h"
 #include "search/qt/FindFormView.h"
 
 namespace lumbrix::monkey {

@@ -1,4 +1,4 @@
-#include "monkey/RandomDialogs.h"
+#include "monkey/qt/RandomDialogs.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "monkey/ActionLog.h"
+#include "monkey/qt/ActionLog.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "monkey/SampleDocuments.h"
+#include "monkey/qt/SampleDocuments.h"
 
 #include <fstream>
 

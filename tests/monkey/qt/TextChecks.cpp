@@ -1,4 +1,4 @@
-#include "monkey/TextChecks.h"
+#include "monkey/qt/TextChecks.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>

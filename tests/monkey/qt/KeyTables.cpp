@@ -1,4 +1,4 @@
-#include "monkey/KeyTables.h"
+#include "monkey/qt/KeyTables.h"
 
 #include <QPointer>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "monkey/Monkey.h"
+#include "monkey/qt/Monkey.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,8 +25,8 @@
 #include <Qsci/qsciscintilla.h>
 #include "document/EditForm.h"
 #include "document/qt/EditFormView.h"
-#include "monkey/ActionLog.h"
-#include "monkey/KeyTables.h"
+#include "monkey/qt/ActionLog.h"
+#include "monkey/qt/KeyTables.h"
 
 namespace lumbrix::monkey {
 
