@@ -315,6 +315,30 @@ def read_bytes(path):
         return f.read()
 
 
+CONTROLS = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
+            pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT,
+            pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_LIST,
+            pyatspi.ROLE_SLIDER)
+
+
+def unnamed_controls(window):
+    """The controls of a window (its menus left out) that a screen reader could not name. The
+    lists inside drop-down lists and the panes of the editors' scroll areas are Qt's own parts
+    of a named control."""
+    found = []
+
+    def walk(acc, parent_role):
+        for c in children(acc):
+            role = c.getRole()
+            if role in (pyatspi.ROLE_MENU_BAR, pyatspi.ROLE_MENU, pyatspi.ROLE_POPUP_MENU):
+                continue
+            if role in CONTROLS and not c.name and parent_role != pyatspi.ROLE_COMBO_BOX:
+                found.append("%s in %s" % (c.getRoleName(), acc.name or acc.getRoleName()))
+            walk(c, role)
+    walk(window, window.getRole())
+    return found
+
+
 def dump(acc, depth=0):
     """Prints a subtree, for the person who writes a new scenario."""
     if acc is None:

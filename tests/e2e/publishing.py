@@ -14,7 +14,8 @@ import pyatspi
 
 from atspi_driver import (WORK, answer, check, children, click, code_pane, code_text,
                           descendants, dialog, document, documents, finish, first, focus_frame,
-                          frame, key, quit_program, read_bytes, shot, start, text_of, wait_for)
+                          frame, key, quit_program, read_bytes, shot, start, text_of,
+                          unnamed_controls, wait_for)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TEMPLATES = os.path.join(HERE, "..", "..", "templates")
@@ -71,6 +72,8 @@ def from_template():
     names = [i.name for i in descendants(chooser, pyatspi.ROLE_LIST_ITEM)]
     wanted = sorted(n[:-4] for n in os.listdir(TEMPLATES) if n.endswith(".htt"))
     check(sorted(names) == wanted, "the list shows the shipped templates (%s)" % ", ".join(names))
+    nameless = unnamed_controls(chooser)
+    check(not nameless, "every control of the chooser has a name (%s)" % ", ".join(nameless))
     item = first(chooser, pyatspi.ROLE_LIST_ITEM, "Страница")
     if not check(item is not None, 'the list has "Страница"'):
         answer(chooser, "Отмена")
@@ -96,6 +99,8 @@ def publication_master(page):
     if not check(master is not None, 'the tool button opens "Мастер публикаций"'):
         return
     shot("publication-master.png")
+    nameless = unnamed_controls(master)
+    check(not nameless, "every control of the master has a name (%s)" % ", ".join(nameless))
     count = len(opened())
     answer(master, "Просмотр")
     check(wait_for(lambda: len(opened()) == count + 1, 5) is not None,
