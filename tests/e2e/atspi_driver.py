@@ -82,7 +82,10 @@ def type_text(text):
             subprocess.run(["xdotool", "key", "Return"], check=True)
         for layout, run in _runs(line):
             _use_layout(layout or "us")
-            subprocess.run(["xdotool", "type", "--delay", "30", run], check=True)
+            if layout is None:
+                time.sleep(0.2)
+            subprocess.run(["xdotool", "type", "--delay", "250" if layout is None else "30",
+                            run], check=True)
             if layout is None:
                 time.sleep(0.3)
     _use_layout("us")

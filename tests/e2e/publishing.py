@@ -24,14 +24,16 @@ TEMP = os.path.join(WORK, "tmp")
 PAGE = "<html>\r\n<head>\r\n<title>Опыт</title>\r\n</head>\r\n<body>\r\n</body>\r\n</html>"
 
 # Writes each address it is given to a file of its own, and keeps a copy of the page a file
-# address names: the publication master deletes its preview page when it closes.
+# address names (the publication master deletes its preview page when it closes); the address
+# file comes last, so that the copy is whole once the test sees the address.
 OPENER = """#!/bin/sh
 n=$(ls "%(record)s" | grep -c '[.]url$')
-printf '%%s' "$1" > "%(record)s/$n.url"
 case "$1" in
   file:*) /usr/bin/python3 -c 'import sys, shutil, urllib.parse as u
 shutil.copyfile(u.unquote(u.urlparse(sys.argv[1]).path), sys.argv[2])' "$1" "%(record)s/$n.page" ;;
 esac
+printf '%%s' "$1" > "%(record)s/$n.tmp"
+mv "%(record)s/$n.tmp" "%(record)s/$n.url"
 """
 
 
