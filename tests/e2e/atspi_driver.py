@@ -100,9 +100,17 @@ def shot(name):
 
 
 def start(*args, env=None):
-    """Starts the program with the given command line and waits for its frame."""
-    program = subprocess.Popen([PROGRAM, *args], env=env)
-    check(wait_for(frame, 30) is not None, 'the frame "Lumbrix" is in the accessibility tree')
+    """Starts the program with the given command line and waits for its frame. A program that
+    could not reach the display ends at once, before any window; it gets one more start."""
+    for attempt in (1, 2):
+        program = subprocess.Popen([PROGRAM, *args], env=env)
+        shown = wait_for(lambda: frame() or program.poll() is not None, 30)
+        if program.poll() is None or attempt == 2:
+            break
+        print("     the program ended before its frame showed (%s); started again"
+              % program.returncode, flush=True)
+    check(shown is not None and frame() is not None,
+          'the frame "Lumbrix" is in the accessibility tree')
     wait_for(lambda: False, 0.3)
     focus_frame()
     return program
