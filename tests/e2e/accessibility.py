@@ -17,7 +17,7 @@ import pyatspi
 
 from atspi_driver import (PROGRAM, WORK, check, code_text, descendants, document, documents,
                           extents, finish, focus_frame, frame, inside, key, menu_item, overlaps,
-                          press, shot, texts_of, top_level, wait_for)
+                          press, shot, texts_of, top_level, unnamed_controls, wait_for)
 
 PAGE = os.path.join(WORK, "page.htm")
 STYLE = os.path.join(WORK, "style.css")
@@ -48,6 +48,8 @@ def run(program):
           "the code pane of page.htm shows the file")
     focus_frame()
     shot("frame-documents.png")
+    nameless = unnamed_controls(frame())
+    check(not nameless, "every control of the frame has a name (%s)" % ", ".join(nameless))
 
     # The caret stands at the end of the line above "</body>": Ctrl+I indents that line by two
     # spaces, Ctrl+U takes them away again.

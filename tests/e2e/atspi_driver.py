@@ -82,7 +82,10 @@ def type_text(text):
             subprocess.run(["xdotool", "key", "Return"], check=True)
         for layout, run in _runs(line):
             _use_layout(layout or "us")
-            subprocess.run(["xdotool", "type", "--delay", "30", run], check=True)
+            if layout is None:
+                time.sleep(0.2)
+            subprocess.run(["xdotool", "type", "--delay", "250" if layout is None else "30",
+                            run], check=True)
             if layout is None:
                 time.sleep(0.3)
     _use_layout("us")
@@ -97,9 +100,17 @@ def shot(name):
 
 
 def start(*args, env=None):
-    """Starts the program with the given command line and waits for its frame."""
-    program = subprocess.Popen([PROGRAM, *args], env=env)
-    check(wait_for(frame, 30) is not None, 'the frame "Lumbrix" is in the accessibility tree')
+    """Starts the program with the given command line and waits for its frame. A program that
+    could not reach the display ends at once, before any window; it gets one more start."""
+    for attempt in (1, 2):
+        program = subprocess.Popen([PROGRAM, *args], env=env)
+        shown = wait_for(lambda: frame() or program.poll() is not None, 30)
+        if program.poll() is None or attempt == 2:
+            break
+        print("     the program ended before its frame showed (%s); started again"
+              % program.returncode, flush=True)
+    check(shown is not None and frame() is not None,
+          'the frame "Lumbrix" is in the accessibility tree')
     wait_for(lambda: False, 0.3)
     focus_frame()
     return program
@@ -313,6 +324,30 @@ def dialog(caption, timeout=6):
 def read_bytes(path):
     with open(path, "rb") as f:
         return f.read()
+
+
+CONTROLS = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
+            pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT,
+            pyatspi.ROLE_SPIN_BUTTON, pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_LIST,
+            pyatspi.ROLE_SLIDER)
+
+
+def unnamed_controls(window):
+    """The controls of a window (its menus left out) that a screen reader could not name. The
+    lists inside drop-down lists and the panes of the editors' scroll areas are Qt's own parts
+    of a named control."""
+    found = []
+
+    def walk(acc, parent_role):
+        for c in children(acc):
+            role = c.getRole()
+            if role in (pyatspi.ROLE_MENU_BAR, pyatspi.ROLE_MENU, pyatspi.ROLE_POPUP_MENU):
+                continue
+            if role in CONTROLS and not c.name and parent_role != pyatspi.ROLE_COMBO_BOX:
+                found.append("%s in %s" % (c.getRoleName(), acc.name or acc.getRoleName()))
+            walk(c, role)
+    walk(window, window.getRole())
+    return found
 
 
 def dump(acc, depth=0):

@@ -12,7 +12,7 @@ import pyatspi
 from atspi_driver import (WORK, alert, answer, check, choose, click, code_pane, descendants,
                           dialog, finish,
                           first, focus_frame, focus_window, key, quit_program, shot, start,
-                          text_of, texts_of, type_text, wait_for)
+                          text_of, texts_of, type_text, unnamed_controls, wait_for)
 
 PAGE = "<html>\r\n<body>\r\n<table>\r\nкот и кот\r\n</body>\r\n</html>"
 
@@ -57,6 +57,8 @@ def tag_master(pane):
     check(tags is not None and choose(tags, "a"), 'the tag "a" is picked')
     tick_and_fill(master, "href=", "x.htm")
     shot("tag-master.png")
+    nameless = unnamed_controls(master)
+    check(not nameless, "every control of the master has a name (%s)" % ", ".join(nameless))
     answer(master, "ДА")
     expected = PAGE.replace("кот и кот", '<a href="x.htm">кот и кот</a>')
     check(wait_for(lambda: text_of(pane) == expected, 4) is not None,
@@ -88,6 +90,9 @@ def find_and_replace(pane):
     key("ctrl+f")
     finder = dialog("Найти")
     if check(finder is not None, 'Ctrl+F opens "Найти"'):
+        nameless = unnamed_controls(finder)
+        check(not nameless, "every control of the find dialog has a name (%s)"
+              % ", ".join(nameless))
         focus_window("Найти")
         type_text("кот")
         answer(finder, "Найти")

@@ -12,7 +12,7 @@ import pyatspi
 
 from atspi_driver import (WORK, answer, check, click, code_pane, dialog, documents, finish,
                           first, focus_frame, key, quit_program, shot, start, text_of,
-                          type_text, wait_for)
+                          type_text, unnamed_controls, wait_for)
 
 SETTINGS = os.path.join(WORK, "config", "Orvane", "lmbx.reg")
 USER = "Иван Петров"
@@ -39,6 +39,8 @@ def change_options():
     options = open_options()
     if not check(options is not None, 'F10 opens "Настройки"'):
         return
+    nameless = unnamed_controls(options)
+    check(not nameless, "every control of the options has a name (%s)" % ", ".join(nameless))
     user = first(options, pyatspi.ROLE_TEXT, "Имя пользователя")
     click(user)
     key("ctrl+a")

@@ -14,7 +14,8 @@ import pyatspi
 
 from atspi_driver import (WORK, answer, check, children, click, code_pane, code_text,
                           descendants, dialog, document, documents, finish, first, focus_frame,
-                          frame, key, quit_program, read_bytes, shot, start, text_of, wait_for)
+                          frame, key, quit_program, read_bytes, shot, start, text_of,
+                          unnamed_controls, wait_for)
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 TEMPLATES = os.path.join(HERE, "..", "..", "templates")
@@ -23,14 +24,16 @@ TEMP = os.path.join(WORK, "tmp")
 PAGE = "<html>\r\n<head>\r\n<title>Опыт</title>\r\n</head>\r\n<body>\r\n</body>\r\n</html>"
 
 # Writes each address it is given to a file of its own, and keeps a copy of the page a file
-# address names: the publication master deletes its preview page when it closes.
+# address names (the publication master deletes its preview page when it closes); the address
+# file comes last, so that the copy is whole once the test sees the address.
 OPENER = """#!/bin/sh
 n=$(ls "%(record)s" | grep -c '[.]url$')
-printf '%%s' "$1" > "%(record)s/$n.url"
 case "$1" in
   file:*) /usr/bin/python3 -c 'import sys, shutil, urllib.parse as u
 shutil.copyfile(u.unquote(u.urlparse(sys.argv[1]).path), sys.argv[2])' "$1" "%(record)s/$n.page" ;;
 esac
+printf '%%s' "$1" > "%(record)s/$n.tmp"
+mv "%(record)s/$n.tmp" "%(record)s/$n.url"
 """
 
 
@@ -71,6 +74,8 @@ def from_template():
     names = [i.name for i in descendants(chooser, pyatspi.ROLE_LIST_ITEM)]
     wanted = sorted(n[:-4] for n in os.listdir(TEMPLATES) if n.endswith(".htt"))
     check(sorted(names) == wanted, "the list shows the shipped templates (%s)" % ", ".join(names))
+    nameless = unnamed_controls(chooser)
+    check(not nameless, "every control of the chooser has a name (%s)" % ", ".join(nameless))
     item = first(chooser, pyatspi.ROLE_LIST_ITEM, "Страница")
     if not check(item is not None, 'the list has "Страница"'):
         answer(chooser, "Отмена")
@@ -96,6 +101,8 @@ def publication_master(page):
     if not check(master is not None, 'the tool button opens "Мастер публикаций"'):
         return
     shot("publication-master.png")
+    nameless = unnamed_controls(master)
+    check(not nameless, "every control of the master has a name (%s)" % ", ".join(nameless))
     count = len(opened())
     answer(master, "Просмотр")
     check(wait_for(lambda: len(opened()) == count + 1, 5) is not None,

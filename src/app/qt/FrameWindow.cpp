@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSizeGrip>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -133,6 +134,13 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
   }
   connect(actions_->windowMenu(), &QMenu::aboutToShow, this, &FrameWindow::fillWindowMenu);
   actions_->toolBar()->setAccessibleName(QStringLiteral("Панель инструментов"));
+  // The tool bar's own button for the buttons that do not fit, and the status bar's size grip,
+  // are made by Qt without a name.
+  if (auto* more = actions_->toolBar()->findChild<QToolButton*>(
+          QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly))
+    more->setAccessibleName(QStringLiteral("Остальные кнопки"));
+  for (QWidget* grip : statusBar()->findChildren<QSizeGrip*>())
+    grip->setAccessibleName(QStringLiteral("Размер окна"));
 
   // A transparent, caption-less label over the client area, sized by the tool bar.
   label1_->setObjectName(QStringLiteral("Label1"));
