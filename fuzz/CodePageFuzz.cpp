@@ -11,19 +11,9 @@
 #include <string>
 
 #include "common/CodePage.h"
-
-namespace {
+#include "FuzzCheck.h"
 
 using namespace lumbrix;
-
-// A broken property names its line and stops the run.
-void check(bool ok, int line = __builtin_LINE()) {
-  if (ok) return;
-  std::fprintf(stderr, "property of line %d does not hold\n", line);
-  std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);

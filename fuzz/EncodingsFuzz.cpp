@@ -19,17 +19,11 @@
 #include "common/CodePage.h"
 #include "common/Entities.h"
 #include "document/Encodings.h"
+#include "FuzzCheck.h"
 
 namespace {
 
 using namespace lumbrix;
-
-// A broken property names its line and stops the run.
-void check(bool ok, int line = __builtin_LINE()) {
-  if (ok) return;
-  std::fprintf(stderr, "property of line %d does not hold\n", line);
-  std::abort();
-}
 
 std::string readByteAtATime(std::string_view image, bool lf, int encoding) {
   if (encoding == EncodingWin && !lf) return std::string(image);

@@ -20,17 +20,11 @@
 #include "search/FindForm.h"
 #include "settings/Settings.h"
 #include "support/FakeDialogs.h"
+#include "FuzzCheck.h"
 
 namespace {
 
 using namespace lumbrix;
-
-// A broken property names its line and stops the run.
-void check(bool ok, int line = __builtin_LINE()) {
-  if (ok) return;
-  std::fprintf(stderr, "property of line %d does not hold\n", line);
-  std::abort();
-}
 
 bool occursAt(const std::string& text, const std::string& what, int at, bool matchCase) {
   if (what.empty() || at < 0 || at + what.size() > text.size()) return false;

@@ -18,17 +18,11 @@
 #include "highlight/Hilite.h"
 #include "settings/Settings.h"
 #include "support/FakeDialogs.h"
+#include "FuzzCheck.h"
 
 namespace {
 
 using namespace lumbrix;
-
-// A broken property names its line and stops the run.
-void check(bool ok, int line = __builtin_LINE()) {
-  if (ok) return;
-  std::fprintf(stderr, "property of line %d does not hold\n", line);
-  std::abort();
-}
 
 // The runs a pane received cover first..last one after the other, neighbours in different
 // colours, each the colour of one character of the range.

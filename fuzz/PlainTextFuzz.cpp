@@ -21,17 +21,11 @@
 #include "document/EditForm.h"
 #include "settings/Settings.h"
 #include "support/FakeDialogs.h"
+#include "FuzzCheck.h"
 
 namespace {
 
 using namespace lumbrix;
-
-// A broken property names its line and stops the run.
-void check(bool ok, int line = __builtin_LINE()) {
-  if (ok) return;
-  std::fprintf(stderr, "property of line %d does not hold\n", line);
-  std::abort();
-}
 
 // The length of the converter's own tag at the start of s, or 0.
 std::size_t ownTag(std::string_view s) {
