@@ -56,6 +56,10 @@ class TFrameForm {
   // publication master's export); and the window layer's modal "Создание из шаблона".
   std::string TemplateFolder;
   std::string UserTemplateFolder;
+  // Where the publication master exports: the user's template folder, else the program's.
+  const std::string& ExportFolder() const {
+    return UserTemplateFolder.empty() ? TemplateFolder : UserTemplateFolder;
+  }
   std::function<void(TCreateFileForm&)> ShowCreateFileForm;
 
   // "Созд&ать...": a new document from the template chosen in the dialog.

@@ -103,6 +103,14 @@ class FrameFormTest : public ::testing::Test {
   }
 };
 
+// The program's template folder may be read-only when installed: exports go to the user's.
+TEST_F(FrameFormTest, ExportsGoToTheUsersTemplateFolderWhenThereIsOne) {
+  frame->TemplateFolder = "/usr/share/lumbrix/templates";
+  EXPECT_EQ(frame->ExportFolder(), "/usr/share/lumbrix/templates");
+  frame->UserTemplateFolder = "/home/u/.local/share/lumbrix/templates";
+  EXPECT_EQ(frame->ExportFolder(), "/home/u/.local/share/lumbrix/templates");
+}
+
 TEST_F(FrameFormTest, FirstPaintLoadsSettingsAppliesThemAndOpensTheCommandLineOnce) {
   registry.keyExists = true;
   registry.values["FMK"] = 1;

@@ -152,8 +152,7 @@ FrameWindow::FrameWindow(Dialogs& dialogs, Registry& registry, Help& help, Short
   form_.TemplateFolder = FromQString(CreateFileView::FindTemplateFolder());
   // The program's template folder may be read-only (installed): exports go to the user's own.
   form_.UserTemplateFolder = DefaultUserTemplateFolder().value_or(std::string());
-  pubMaster_->SetExportFolder(form_.UserTemplateFolder.empty() ? form_.TemplateFolder
-                                                                : form_.UserTemplateFolder);
+  pubMaster_->SetExportFolder(form_.ExportFolder());
   form_.ShowCreateFileForm = [this](TCreateFileForm& dialog) {
     if (!createFileView_) createFileView_ = std::make_unique<CreateFileView>(help_, this);
     createFileView_->run(dialog);
