@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMimeData>
 #include <QTimer>
 #include <algorithm>
@@ -138,6 +139,7 @@ class CodeEdit final : public QsciScintilla {
     }
     pendingKey_ = key->key();
     if (keyDown) keyDown(*key);
+    endMouseSelection();
     applyKey(key);
   }
 
@@ -183,8 +185,56 @@ class CodeEdit final : public QsciScintilla {
 
   int pendingKey_ = 0;  // pressed, release not yet seen
 
+ public:
+  // While the left button is held, Scintilla keeps extending the selection from where the
+  // press began, in bytes; with a word or line selection those bytes are remembered apart and
+  // an edit made meanwhile does not move them, so the next move of the mouse (or Scintilla's
+  // scrolling timer, even in a window at the back) could put the anchor inside a character's
+  // UTF-8 bytes and the next key would split it. Any edit, a key or the loss of focus therefore
+  // ends the mouse's selection first, as a release of the button there would; so does a move
+  // with no button held, when the release went astray.
+  void endMouseSelection() {
+    if (!mouseHeld_) return;
+    mouseHeld_ = false;
+    QMouseEvent up(QEvent::MouseButtonRelease, lastMouse_, viewport()->mapToGlobal(lastMouse_),
+                   Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QsciScintilla::mouseReleaseEvent(&up);
+  }
+
+ private:
+  bool mouseHeld_ = false;
+  QPointF lastMouse_;
+
  protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    endMouseSelection();
+    lastMouse_ = event->position();
+    QsciScintilla::mousePressEvent(event);
+    mouseHeld_ = event->button() == Qt::LeftButton;
+  }
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    endMouseSelection();
+    lastMouse_ = event->position();
+    QsciScintilla::mouseDoubleClickEvent(event);
+    mouseHeld_ = event->button() == Qt::LeftButton;
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (!(event->buttons() & Qt::LeftButton)) endMouseSelection();
+    lastMouse_ = event->position();
+    QsciScintilla::mouseMoveEvent(event);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) mouseHeld_ = false;
+    lastMouse_ = event->position();
+    QsciScintilla::mouseReleaseEvent(event);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    endMouseSelection();
+    QsciScintilla::focusOutEvent(event);
+  }
+
   void inputMethodEvent(QInputMethodEvent* input) override {
+    endMouseSelection();
     int refused = 0;
     const QString commit = FitInput(input->commitString(), takesReferences, refused);
     if (commit == input->commitString()) {
@@ -207,6 +257,15 @@ class CodeEdit final : public QsciScintilla {
     return QByteArray::fromStdString(fit.utf8);
   }
 };
+
+namespace {
+
+// A command's edit ends a selection the mouse is still making (see CodeEdit).
+void endMouseSelection(QsciScintilla* edit) {
+  static_cast<CodeEdit*>(edit)->endMouseSelection();
+}
+
+}  // namespace
 
 CodePane::CodePane(QWidget* parent)
     : edit_(new CodeEdit(parent)), ownsWidget_(parent == nullptr), nextStyle_(kFirstColorStyle) {
@@ -368,6 +427,7 @@ std::string CodePane::Text() const {
 }
 
 void CodePane::SetText(const std::string& text) {
+  endMouseSelection(edit_.data());
   const std::string utf8 = WinToUtf8(text);
   settingText_ = true;
   send(Sci::SCI_CLEARALL);
@@ -409,6 +469,7 @@ int CodePane::SelLength() const {
 }
 
 void CodePane::SetSelection(int start, int length) {
+  endMouseSelection(edit_.data());
   const int n = charLength();
   start = std::clamp(start, 0, n);
   length = std::clamp(length, 0, n - start);
@@ -416,6 +477,7 @@ void CodePane::SetSelection(int start, int length) {
 }
 
 void CodePane::ReplaceSelection(const std::string& text) {
+  endMouseSelection(edit_.data());
   const std::string utf8 = WinToUtf8(text);
   send(Sci::SCI_BEGINUNDOACTION);
   send(Sci::SCI_TARGETFROMSELECTION);
@@ -429,11 +491,13 @@ void CodePane::ReplaceSelection(const std::string& text) {
 }
 
 void CodePane::Undo() {
+  endMouseSelection(edit_.data());
   edit_->undo();
   flushChange();
 }
 
 void CodePane::Cut() {
+  endMouseSelection(edit_.data());
   edit_->cut();
   flushChange();
 }
@@ -443,6 +507,7 @@ void CodePane::Copy() {
 }
 
 void CodePane::Paste() {
+  endMouseSelection(edit_.data());
   edit_->paste();
   flushChange();
 }

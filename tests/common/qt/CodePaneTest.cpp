@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 #include "common/MemoryPane.h"
 #include "common/WinText.h"
@@ -171,6 +174,77 @@ TEST(CodePane, FindIsCaseInsensitiveInWindows1251) {
   EXPECT_EQ(pane.Find(std::string("ёлка"_w), 4, -1), 9);
   EXPECT_EQ(pane.Find(std::string("ёлка"_w), 4, -1, true), 14);
   EXPECT_EQ(pane.Find("</P>", 0, -1), 18);
+}
+
+// A double click's word selection with the button still held, an edit made meanwhile, and then
+// the mouse moves on with the button held: the anchor Scintilla remembered for the word must not
+// come back in bytes the edit has moved, inside a letter, where the next key would split it.
+TEST(CodePane, AnEditEndsASelectionTheMouseIsStillMaking) {
+  struct Case {
+    const char* what;
+    std::function<void(CodePane&)> between;
+  };
+  // Two bytes put before the text by a command of the program, or straight into the widget.
+  auto insertByCommand = [](CodePane& pane) {
+    pane.SetSelection(0, 0);
+    pane.ReplaceSelection("ab");
+  };
+  auto insertBehindThePane = [](CodePane& pane) {
+    pane.widget()->SendScintilla(Sci::SCI_INSERTTEXT, 0UL, "ab");
+  };
+  const Case cases[] = {
+      {"a command's edit", insertByCommand},
+      {"a key typed", [](CodePane& pane) {
+         QTest::keyClick(pane.widget(), Qt::Key_Home);
+         QTest::keyClicks(pane.widget(), "ab");
+       }},
+      {"focus lost, then an edit",
+       [&](CodePane& pane) {
+         QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+         QApplication::sendEvent(pane.widget(), &out);
+         insertBehindThePane(pane);
+       }},
+  };
+  for (const Case& c : cases) {
+    CodePane pane;
+    QsciScintilla* w = pane.widget();
+    w->resize(600, 200);
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    w->setFocus();
+    pane.SetText(std::string("шш шшшш шш"_w));
+    QWidget* view = w->viewport();
+    auto pointAt = [&](long byte) {
+      return QPoint(static_cast<int>(w->SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, byte)) + 1,
+                    static_cast<int>(w->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, byte)) + 4);
+    };
+    const QPoint word = pointAt(7);
+    QTest::mousePress(view, Qt::LeftButton, {}, word);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, word);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, word, view->mapToGlobal(word), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &twice);
+    ASSERT_EQ(pane.SelText(), std::string("шшшш"_w)) << c.what;
+
+    c.between(pane);
+    const QPoint end = pointAt(w->SendScintilla(Sci::SCI_GETLENGTH));
+    QMouseEvent drag(QEvent::MouseMove, end, view->mapToGlobal(end), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view, &drag);
+
+    const auto* bytes = reinterpret_cast<const unsigned char*>(
+        w->SendScintillaPtrResult(Sci::SCI_GETCHARACTERPOINTER));
+    for (const unsigned msg : {Sci::SCI_GETANCHOR, Sci::SCI_GETCURRENTPOS}) {
+      const long at = w->SendScintilla(msg);
+      EXPECT_FALSE(at < w->SendScintilla(Sci::SCI_GETLENGTH) && (bytes[at] & 0xC0) == 0x80)
+          << c.what << ": " << (msg == Sci::SCI_GETANCHOR ? "anchor" : "caret") << " at byte "
+          << at;
+    }
+    QTest::keyClicks(w, "x");
+    EXPECT_EQ(pane.Text().find('?'), std::string::npos) << c.what;
+    EXPECT_EQ(WinToUtf8(pane.Text()).size(), static_cast<std::size_t>(w->SendScintilla(Sci::SCI_GETLENGTH)))
+        << c.what << ": the text holds broken UTF-8";
+  }
 }
 
 }  // namespace
