@@ -139,7 +139,11 @@ class CodeEdit final : public QsciScintilla {
     }
     pendingKey_ = key->key();
     if (keyDown) keyDown(*key);
-    endMouseSelection();
+    // Shift, Ctrl, Alt and the like alone change nothing: a drag goes on through them.
+    const int k = key->key();
+    if (k != Qt::Key_Shift && k != Qt::Key_Control && k != Qt::Key_Alt && k != Qt::Key_Meta &&
+        k != Qt::Key_AltGr)
+      endMouseSelection();
     applyKey(key);
   }
 

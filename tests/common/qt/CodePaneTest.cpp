@@ -247,5 +247,28 @@ TEST(CodePane, AnEditEndsASelectionTheMouseIsStillMaking) {
   }
 }
 
+TEST(CodePane, ShiftPressedDuringADragLetsTheDragGoOn) {
+  CodePane pane;
+  QsciScintilla* w = pane.widget();
+  w->resize(600, 200);
+  w->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+  pane.SetText(std::string("шш шшшш шш"_w));
+  QWidget* view = w->viewport();
+  auto pointAt = [&](long byte) {
+    return QPoint(static_cast<int>(w->SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, byte)),
+                  static_cast<int>(w->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, byte)) + 4);
+  };
+  QTest::mousePress(view, Qt::LeftButton, {}, pointAt(0));
+  QTest::keyPress(w, Qt::Key_Shift);
+  const QPoint end = pointAt(w->SendScintilla(Sci::SCI_GETLENGTH)) + QPoint(2, 0);
+  QMouseEvent drag(QEvent::MouseMove, end, view->mapToGlobal(end), Qt::NoButton, Qt::LeftButton,
+                   Qt::ShiftModifier);
+  QApplication::sendEvent(view, &drag);
+  QTest::keyRelease(w, Qt::Key_Shift);
+  QTest::mouseRelease(view, Qt::LeftButton, {}, end);
+  EXPECT_EQ(pane.SelText(), std::string("шш шшшш шш"_w));
+}
+
 }  // namespace
 }  // namespace lumbrix
