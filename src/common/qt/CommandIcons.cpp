@@ -1,5 +1,8 @@
 #include "common/qt/CommandIcons.h"
 
+#include <map>
+#include <string>
+
 namespace lumbrix {
 
 namespace {
@@ -67,12 +70,19 @@ QString CommandDrawingPath(std::string_view drawing) {
 }
 
 QIcon CommandIcon(std::string_view handler) {
+  // Every document window asks for the same few dozen icons, and looking one up in the icon
+  // theme costs file system probes in every folder of the theme: each is found once.
+  static std::map<std::string, QIcon, std::less<>> found;
+  if (const auto known = found.find(handler); known != found.end()) return known->second;
+  QIcon icon;
   for (const CommandIconRow& row : kIcons) {
     if (row.handler != handler) continue;
     QIcon drawn(CommandDrawingPath(row.drawing));
-    return row.themeName.empty() ? drawn : QIcon::fromTheme(latin1(row.themeName), drawn);
+    icon = row.themeName.empty() ? drawn : QIcon::fromTheme(latin1(row.themeName), drawn);
+    break;
   }
-  return {};
+  found.emplace(std::string(handler), icon);
+  return icon;
 }
 
 QString ProgramIconPath() {
