@@ -66,14 +66,16 @@ fuzz:
 # The core and its tests cross-compiled for 64-bit Windows (mingw-w64) and run under Wine, in a
 # Wine prefix of their own inside build-windows: the user's ~/.wine is never touched. The test
 # program runs once, as a whole: starting Wine for each test (`ctest --preset windows`) takes
-# seconds a test. Wine's server and background programs are started first, away from the output
-# pipes (which they would otherwise hold open), and stopped at the end.
+# seconds a test. The prefix is made first (a fresh one waits for its server to end), then Wine's
+# server and background programs are started, away from the output pipes (which they would
+# otherwise hold open), and stopped at the end.
 WINE_ENV = WINEPREFIX=$(CURDIR)/build-windows/wine WINEDEBUG=-all
 
 test-windows:
 	@scripts/install-deps windows
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows
+	@$(WINE_ENV) scripts/wine-run cmd /c exit 0 </dev/null >/dev/null 2>&1
 	@$(WINE_ENV) wineserver -w
 	@$(WINE_ENV) wineserver -p
 	@$(WINE_ENV) scripts/wine-run cmd /c exit 0 </dev/null >/dev/null 2>&1

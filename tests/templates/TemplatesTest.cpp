@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "common/FileSystem.h"
 #include "common/WinText.h"
 #include "document/DocumentFixture.h"
 #include "settings/Settings.h"
@@ -63,7 +64,7 @@ TEST(Templates, TheUsersFolderLeadsAndHidesTheProgramsTemplateOfTheSameName) {
   form.Button1Click();
   EXPECT_EQ(TempDir::Read(form.ChosenFile()), "mine");
   form.ItemIndex = 2;
-  EXPECT_EQ(form.ChosenFile(), program.File("alpha.htt"));
+  EXPECT_EQ(form.ChosenFile(), JoinPath(program.path(), "alpha.htt"));
   form.ItemIndex = 3;
   EXPECT_EQ(form.ChosenFile(), "");
 }
@@ -83,6 +84,7 @@ TEST(Templates, ThirtyInAllWhateverTheNumberOfFolders) {
   EXPECT_EQ(form.Items.back(), "p19");
 }
 
+#ifndef _WIN32
 // Sets environment variables for one test and puts back what was there.
 class Environment {
  public:
@@ -104,7 +106,6 @@ class Environment {
   std::map<std::string, std::optional<std::string>> saved_;
 };
 
-#ifndef _WIN32
 TEST(Templates, TheUsersFolderFollowsTheDataHome) {
   struct Case {
     const char* dataHome;
