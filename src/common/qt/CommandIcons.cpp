@@ -70,8 +70,8 @@ QString CommandDrawingPath(std::string_view drawing) {
 }
 
 QIcon CommandIcon(std::string_view handler) {
-  // Every document window asks for the same few dozen icons, and looking one up in the icon
-  // theme costs file system probes in every folder of the theme: each is found once.
+  // Every document window asks for the same few dozen icons: made once and shared, each is
+  // looked up in the theme and its drawing read and drawn once, not again for every window.
   static std::map<std::string, QIcon, std::less<>> found;
   if (const auto known = found.find(handler); known != found.end()) return known->second;
   QIcon icon;
